@@ -1,0 +1,198 @@
+#include "FakePlatform.h"
+
+QString FakeSettingsStore::path(const QString &application, const QString &section,
+                                const QString &key)
+{
+    return application + QLatin1Char('/') + section + QLatin1Char('/') + key;
+}
+
+QString FakeSettingsStore::read(const QString &application, const QString &section,
+                                const QString &key, const QString &fallback) const
+{
+    return values.value(path(application, section, key), fallback);
+}
+
+void FakeSettingsStore::write(const QString &application, const QString &section,
+                              const QString &key, const QString &value)
+{
+    const QString p = path(application, section, key);
+    values.insert(p, value);
+    writes.append(p);
+}
+
+void FakeSettingsStore::removeApplication(const QString &application)
+{
+    ++removals;
+    const QString prefix = application + QLatin1Char('/');
+    for (auto it = values.begin(); it != values.end();) {
+        if (it.key().startsWith(prefix))
+            it = values.erase(it);
+        else
+            ++it;
+    }
+}
+
+namespace {
+
+QList<MessageAnswer> answersOf(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return {MessageAnswer::Ok};
+    case MessageButtons::OkCancel:
+        return {MessageAnswer::Ok, MessageAnswer::Cancel};
+    case MessageButtons::YesNo:
+        return {MessageAnswer::Yes, MessageAnswer::No};
+    case MessageButtons::YesNoCancel:
+        return {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Cancel};
+    case MessageButtons::RetryCancel:
+        return {MessageAnswer::Retry, MessageAnswer::Cancel};
+    case MessageButtons::AbortRetryIgnore:
+        return {MessageAnswer::Abort, MessageAnswer::Retry, MessageAnswer::Ignore};
+    }
+    return {MessageAnswer::Ok};
+}
+
+} // namespace
+
+MessageAnswer FakeMessageBox::ask(const MessageRequest &request)
+{
+    asked.append(request);
+    if (onAsk)
+        onAsk(request);
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    const QList<MessageAnswer> possible = answersOf(request.buttons);
+    return possible.value(request.defaultButton, possible.first());
+}
+
+FakeCommonDialog::FakeCommonDialog(QList<Shown> *log, QQueue<Reply> *replies)
+    : m_log(log)
+    , m_replies(replies)
+{}
+
+DialogOutcome FakeCommonDialog::showOpen() { return answer(Kind::Open); }
+DialogOutcome FakeCommonDialog::showSave() { return answer(Kind::Save); }
+DialogOutcome FakeCommonDialog::showColour() { return answer(Kind::Colour); }
+
+DialogOutcome FakeCommonDialog::answer(Kind kind)
+{
+    m_log->append({kind, m_state});
+    if (m_replies->isEmpty())
+        return cancelled();
+    const Reply reply = m_replies->dequeue();
+    if (!reply.accept)
+        return cancelled();
+    if (kind == Kind::Colour) {
+        m_state.colour = reply.colour;
+    } else {
+        m_state.fileName = reply.fileName;
+        if (reply.filterIndex > 0)
+            m_state.filterIndex = reply.filterIndex;
+    }
+    return DialogOutcome::Accepted;
+}
+
+CommonDialog *FakeDialogFactory::create()
+{
+    return new FakeCommonDialog(&shown, &replies);
+}
+
+LaunchResult FakeLauncher::start(const QString &commandLine)
+{
+    started.append(commandLine);
+    if (onStart)
+        onStart(commandLine);
+    const QString program = split(commandLine).value(0);
+    const LaunchStatus status = statusByProgram.value(program, LaunchStatus::Started);
+    if (status != LaunchStatus::Started)
+        return {status, 0};
+    const qint64 id = m_next++;
+    m_running.insert(id);
+    return {LaunchStatus::Started, id};
+}
+
+bool FakeLauncher::isRunning(qint64 id) const { return m_running.contains(id); }
+
+WindowServices::WindowId FakeWindowServices::findTopLevel(const QString &title) const
+{
+    return windows.value(title, 0);
+}
+
+void FakeWindowServices::requestClose(WindowId window)
+{
+    closeRequests.append(window);
+    for (auto it = windows.begin(); it != windows.end(); ++it) {
+        if (it.value() == window) {
+            windows.erase(it);
+            break;
+        }
+    }
+}
+
+bool FakeWindowServices::activate(const QString &title)
+{
+    activations.append(title);
+    return windows.contains(title);
+}
+
+bool FakeWindowServices::exists(WindowId window) const
+{
+    return window != 0 && std::find(windows.begin(), windows.end(), window) != windows.end();
+}
+
+void FakeHelpViewer::showFile(const QString &helpFile) { calls.append({helpFile, -1}); }
+void FakeHelpViewer::showTopic(const QString &helpFile, int context)
+{
+    calls.append({helpFile, context});
+}
+
+bool FakeSoundPlayer::playSync(const QByteArray &wave)
+{
+    played.append(wave);
+    return succeed;
+}
+
+double FakeRandom::next()
+{
+    if (sequence.isEmpty())
+        return 0.5;
+    const double value = sequence.at(index % sequence.size());
+    ++index;
+    return value;
+}
+
+FakePlatform::FakePlatform(const QString &programFolder)
+{
+    platform.programFolder = programFolder;
+    auto s = std::make_unique<FakeSettingsStore>();
+    settings = s.get();
+    platform.settings = std::move(s);
+    auto m = std::make_unique<FakeMessageBox>();
+    messages = m.get();
+    platform.messages = std::move(m);
+    auto d = std::make_unique<FakeDialogFactory>();
+    dialogs = d.get();
+    platform.dialogs = std::move(d);
+    auto l = std::make_unique<FakeLauncher>();
+    launcher = l.get();
+    platform.launcher = std::move(l);
+    auto w = std::make_unique<FakeWindowServices>();
+    windows = w.get();
+    platform.windows = std::move(w);
+    auto h = std::make_unique<FakeHelpViewer>();
+    help = h.get();
+    platform.help = std::move(h);
+    auto so = std::make_unique<FakeSoundPlayer>();
+    sound = so.get();
+    platform.sound = std::move(so);
+    auto i = std::make_unique<FakeInstanceGuard>();
+    instances = i.get();
+    platform.instances = std::move(i);
+    auto c = std::make_unique<FakeClock>();
+    clock = c.get();
+    platform.clock = std::move(c);
+    auto r = std::make_unique<FakeRandom>();
+    random = r.get();
+    platform.random = std::move(r);
+}
