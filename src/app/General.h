@@ -19,6 +19,7 @@ struct General
     std::array<QString, RoleCount> AncCoul;
     // The role's colour as 0x00BBGGRR; a text of no known form gives the role's default.
     quint32 colour(Role role) const;
+    static quint32 defaultColour(Role role);
 
     QString ValeurInfoBulles = QStringLiteral("Oui");
     bool InfoBulles = true;

@@ -28,6 +28,9 @@ inline quint32 fromQColor(const QColor &colour)
 std::optional<quint32> parse(const QString &text);
 
 // The form the program writes: the decimal digits of the value.
-inline QString toText(quint32 value) { return QString::number(value); }
+inline QString toText(quint32 value)
+{
+    return QString::number(value);
+}
 
 } // namespace Colour

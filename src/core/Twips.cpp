@@ -40,8 +40,8 @@ void place(QWidget *widget, const QRectF &twips)
 QRectF rect(const QWidget *widget)
 {
     const QVariant stored = widget->property(TwipsProperty);
-    const QRect geometry = widget->isWindow() ? QRect(widget->pos(), widget->size())
-                                              : widget->geometry();
+    const QRect geometry
+        = widget->isWindow() ? QRect(widget->pos(), widget->size()) : widget->geometry();
     if (stored.isValid() && widget->property(PixelsProperty).toRect() == geometry)
         return stored.toRectF();
     return QRectF(fromPixels(geometry.x()), fromPixels(geometry.y()), fromPixels(geometry.width()),
@@ -60,9 +60,21 @@ void resize(QWidget *widget, double width, double height)
     place(widget, QRectF(r.left(), r.top(), width, height));
 }
 
-void setLeft(QWidget *widget, double left) { move(widget, left, rect(widget).top()); }
-void setTop(QWidget *widget, double top) { move(widget, rect(widget).left(), top); }
-void setWidth(QWidget *widget, double width) { resize(widget, width, rect(widget).height()); }
-void setHeight(QWidget *widget, double height) { resize(widget, rect(widget).width(), height); }
+void setLeft(QWidget *widget, double left)
+{
+    move(widget, left, rect(widget).top());
+}
+void setTop(QWidget *widget, double top)
+{
+    move(widget, rect(widget).left(), top);
+}
+void setWidth(QWidget *widget, double width)
+{
+    resize(widget, width, rect(widget).height());
+}
+void setHeight(QWidget *widget, double height)
+{
+    resize(widget, rect(widget).width(), height);
+}
 
 } // namespace Twips

@@ -10,8 +10,14 @@ namespace Twips {
 
 constexpr double PerPixel = 15.0;
 
-constexpr double toPixels(double twips) { return twips / PerPixel; }
-constexpr double fromPixels(double pixels) { return pixels * PerPixel; }
+constexpr double toPixels(double twips)
+{
+    return twips / PerPixel;
+}
+constexpr double fromPixels(double pixels)
+{
+    return pixels * PerPixel;
+}
 
 // Places a widget at a twips rectangle (relative to its parent) and remembers the exact
 // twips values, so that reading them back gives 1012.5 and not a rounded pixel.
@@ -26,9 +32,21 @@ void setHeight(QWidget *widget, double height);
 // The twips rectangle last given to the widget, or its pixel geometry in twips when it was
 // moved or resized by other means since.
 QRectF rect(const QWidget *widget);
-inline double left(const QWidget *w) { return rect(w).left(); }
-inline double top(const QWidget *w) { return rect(w).top(); }
-inline double width(const QWidget *w) { return rect(w).width(); }
-inline double height(const QWidget *w) { return rect(w).height(); }
+inline double left(const QWidget *w)
+{
+    return rect(w).left();
+}
+inline double top(const QWidget *w)
+{
+    return rect(w).top();
+}
+inline double width(const QWidget *w)
+{
+    return rect(w).width();
+}
+inline double height(const QWidget *w)
+{
+    return rect(w).height();
+}
 
 } // namespace Twips

@@ -71,9 +71,18 @@ FakeCommonDialog::FakeCommonDialog(QList<Shown> *log, QQueue<Reply> *replies)
     , m_replies(replies)
 {}
 
-DialogOutcome FakeCommonDialog::showOpen() { return answer(Kind::Open); }
-DialogOutcome FakeCommonDialog::showSave() { return answer(Kind::Save); }
-DialogOutcome FakeCommonDialog::showColour() { return answer(Kind::Colour); }
+DialogOutcome FakeCommonDialog::showOpen()
+{
+    return answer(Kind::Open);
+}
+DialogOutcome FakeCommonDialog::showSave()
+{
+    return answer(Kind::Save);
+}
+DialogOutcome FakeCommonDialog::showColour()
+{
+    return answer(Kind::Colour);
+}
 
 DialogOutcome FakeCommonDialog::answer(Kind kind)
 {
@@ -112,7 +121,10 @@ LaunchResult FakeLauncher::start(const QString &commandLine)
     return {LaunchStatus::Started, id};
 }
 
-bool FakeLauncher::isRunning(qint64 id) const { return m_running.contains(id); }
+bool FakeLauncher::isRunning(qint64 id) const
+{
+    return m_running.contains(id);
+}
 
 WindowServices::WindowId FakeWindowServices::findTopLevel(const QString &title) const
 {
@@ -141,7 +153,10 @@ bool FakeWindowServices::exists(WindowId window) const
     return window != 0 && std::find(windows.begin(), windows.end(), window) != windows.end();
 }
 
-void FakeHelpViewer::showFile(const QString &helpFile) { calls.append({helpFile, -1}); }
+void FakeHelpViewer::showFile(const QString &helpFile)
+{
+    calls.append({helpFile, -1});
+}
 void FakeHelpViewer::showTopic(const QString &helpFile, int context)
 {
     calls.append({helpFile, context});

@@ -80,7 +80,7 @@ public:
     void finish(qint64 id) { m_running.remove(id); }
     void finishAll() { m_running.clear(); }
 
-    QStringList started;                       // every command line asked for
+    QStringList started;                         // every command line asked for
     QMap<QString, LaunchStatus> statusByProgram; // first word -> outcome; default Started
     std::function<void(const QString &)> onStart;
 

@@ -1,0 +1,57 @@
+#include "WindowCatalog.h"
+
+#include "app/Demarre2.h"
+#include "dialogs/Conseils.h"
+#include "mainwindow/FenPrin.h"
+
+#include <functional>
+#include <map>
+
+namespace WindowCatalog {
+
+namespace {
+
+using Loader = std::function<Form *(AppContext &)>;
+
+const std::map<QString, Loader> &loaders()
+{
+    static const std::map<QString, Loader> table = {
+        {QStringLiteral("FenPrin"),
+         [](AppContext &c) {
+             auto *w = new FenPrin(c);
+             w->load();
+             return static_cast<Form *>(w);
+         }},
+        {QStringLiteral("Demarre2"),
+         [](AppContext &c) {
+             auto *w = new Demarre2(c);
+             w->load();
+             return static_cast<Form *>(w);
+         }},
+        {QStringLiteral("Conseils"),
+         [](AppContext &c) {
+             auto *w = new Conseils(c);
+             w->load();
+             return static_cast<Form *>(w);
+         }},
+    };
+    return table;
+}
+
+} // namespace
+
+QStringList names()
+{
+    QStringList list;
+    for (const auto &[name, loader] : loaders())
+        list << name;
+    return list;
+}
+
+Form *load(const QString &name, AppContext &context)
+{
+    const auto it = loaders().find(name);
+    return it == loaders().end() ? nullptr : it->second(context);
+}
+
+} // namespace WindowCatalog

@@ -1,0 +1,84 @@
+#include "ConfigurationMenu.h"
+
+#include "app/AppContext.h"
+#include "app/PreferenceCommands.h"
+#include "colours/ColourEditor.h"
+#include "controls/Form.h"
+#include "controls/ZarnBttn.h"
+#include "controls/ZarnPanel.h"
+#include "core/Twips.h"
+
+ConfigurationMenu::ConfigurationMenu(Form &window, AppContext &context, ColourEditor &editor)
+    : QObject(&window)
+    , m_window(window)
+    , m_context(context)
+    , m_editor(editor)
+    , m_menu(window.panel(QStringLiteral("PopUpInfos")))
+{
+    connect(window.button(QStringLiteral("CmdApropos")), &ZarnBttn::clicked, this,
+            &ConfigurationMenu::toggle);
+
+    const std::pair<const char *, General::Role> colourItems[] = {
+        {"CmdCoulDeb", General::DebDegrade},   {"CmdCoulFin", General::FinDegrade},
+        {"CmdCoulTxt", General::TexteBoutons}, {"CmdLumiere", General::Lumiere},
+        {"CmdAutrTxt", General::AutresTextes}, {"CmdCoulFondFen", General::FondFenetres},
+        {"CmdCoulVisu", General::Visu},
+    };
+    for (const auto &[name, role] : colourItems) {
+        onItem(name, [this, role = role] {
+            m_editor.edit(role);
+            if (repaint)
+                repaint();
+        });
+    }
+    onItem("CmdReset", [this] {
+        PreferenceCommands(m_context).resetColours();
+        if (repaint)
+            repaint();
+    });
+    onItem("CmdBulAide", [this] {
+        m_window.button(QStringLiteral("CmdBulAide"))
+            ->setCaption(PreferenceCommands(m_context).toggleHints());
+    });
+    onItem("CmdConseilDem", [this] {
+        m_window.button(QStringLiteral("CmdConseilDem"))
+            ->setCaption(PreferenceCommands(m_context).toggleTipsAtStart());
+    });
+    onItem("CmdSupprCle", [this] { PreferenceCommands(m_context).uninstall(); });
+    onItem("CmdApropos2", [this] {
+        if (openAbout)
+            openAbout();
+    });
+    onItem("CmdImages", [this] {
+        if (openImages)
+            openImages();
+    });
+    onItem("CmdFerMnu", [] {});
+}
+
+void ConfigurationMenu::toggle()
+{
+    if (!m_menu->isHidden()) {
+        hide();
+        return;
+    }
+    Twips::move(m_menu, 1800, 660);
+    m_menu->show();
+    m_menu->raise();
+}
+
+void ConfigurationMenu::hide()
+{
+    m_menu->hide();
+}
+
+void ConfigurationMenu::onItem(const char *name, std::function<void()> action)
+{
+    ZarnBttn *item = m_window.button(QString::fromUtf8(name));
+    if (!item)
+        return;
+    connect(item, &ZarnBttn::clicked, this, [this, action = std::move(action)] {
+        hide();
+        action();
+    });
+}

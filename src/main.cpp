@@ -1,0 +1,6 @@
+#include "app/Initial.h"
+
+int main(int argc, char **argv)
+{
+    return Initial::run(argc, argv);
+}

@@ -1,0 +1,171 @@
+#include "FenPrinLayout.h"
+
+namespace {
+
+constexpr ControlKind B = ControlKind::Button;
+constexpr ControlKind P = ControlKind::Panel;
+constexpr ControlKind L = ControlKind::Label;
+constexpr ControlKind V = ControlKind::VScrollBar;
+constexpr ControlKind H = ControlKind::HScrollBar;
+
+ControlSpec c(const char *name, ControlKind kind, const char *container, double l, double t,
+              double w, double h, const QString &caption = {}, const QString &hint = {},
+              Pictogram picture = Pictogram::None, bool visible = true, bool enabled = true)
+{
+    ControlSpec s;
+    s.name = QString::fromUtf8(name);
+    s.kind = kind;
+    s.container = QString::fromUtf8(container);
+    s.rect = QRectF(l, t, w, h);
+    s.caption = caption;
+    s.hint = hint;
+    s.picture = picture;
+    s.visible = visible;
+    s.enabled = enabled;
+    return s;
+}
+
+ControlSpec band(const char *name, double l, double t, double w, double h)
+{
+    return c(name, B, "", l, t, w, h, {}, {}, Pictogram::None, true, false);
+}
+
+ControlSpec menuItem(const char *name, const char *menu, double top, const QString &caption)
+{
+    return c(name, B, menu, 300, top, 2835, 255, caption);
+}
+
+} // namespace
+
+QString zoomButtonName(int index)
+{
+    return QStringLiteral("Zoom(%1)").arg(index);
+}
+
+QList<ControlSpec> fenPrinLayout()
+{
+    using Pic = Pictogram;
+    QList<ControlSpec> t = {
+        // Title band.
+        c("CmdDeplaceFen", B, "", 0, 0, 7860, 315, "Kinovue ST", "Déplacement de la fenêtre"),
+        c("CmdReduire", B, "", 7860, 0, 300, 315, "-", "Réduire"),
+        c("CmdFermer", B, "", 8160, 0, 300, 315, "x", "Fermer"),
+        band("Forme5", 0, 315, 8460, 315),
+
+        // Left column, upper panel: animations and sounds.
+        c("Forme1", P, "", 0, 600, 1755, 2220),
+        c("CmdMid", B, "Forme1", 180, 120, 600, 480, {},
+          "Chargement des fichiers MID, RMI et WAV/Indication du nom et de la durée du son",
+          Pic::Note),
+        c("CmdMarche", B, "Forme1", 780, 120, 420, 480, {}, "Jouer", Pic::Play),
+        c("CmdARR", B, "Forme1", 780, 120, 420, 480, {}, "Stop", Pic::Stop, false),
+        c("CmdLoop", B, "Forme1", 1200, 120, 375, 480, {}, "Jouer en boucle", Pic::Loop),
+        c("CmdSonMCI", B, "Forme1", 180, 660, 600, 480, {},
+          "Lecteurs multimédia (sons) - Fenêtre de gestion des sons", Pic::Speaker),
+        c("CmdFiMCI", B, "Forme1", 960, 660, 600, 480, {},
+          "Chargement des fichiers AVI, MPG et MOV...", Pic::Film),
+        c("CmdMultiVue", B, "Forme1", 180, 1200, 600, 480, {},
+          "Affichage de la fenêtre de visualisation multivues", Pic::Multiview),
+        c("CmdMPAvi", B, "Forme1", 960, 1200, 600, 480, {}, "Lecteurs multimédia (animations)",
+          Pic::Players),
+        c("CmdSeqAVI", B, "Forme1", 180, 1740, 600, 480, {},
+          "Slideshow des animations AVI (MPG et MOV selon système).../Séquence d'animations en "
+          "plein écran",
+          Pic::Slideshow),
+        c("CmdSeqSTOP", B, "Forme1", 180, 1740, 600, 480, {}, "Arrêt du slideshow",
+          Pic::SlideshowStop, false),
+        c("CmdReglMCI", B, "Forme1", 960, 1740, 600, 480, {}, "Affichage de la boîte de réglages",
+          Pic::Settings, true, false),
+
+        // Left column, lower panel.
+        c("Forme2", P, "", 0, 2820, 1755, 2220),
+        c("CmdFLI", B, "Forme2", 180, 60, 780, 780, {}, "Module animations FLC et FLI",
+          Pic::FlcModule),
+        c("CmdFLI1", B, "Forme2", 1080, 300, 480, 480, {},
+          "Animations FLC et FLI en plein écran seule ou en séquence", Pic::FlcMenu),
+        c("CmdRestaure", B, "Forme2", 180, 960, 600, 480, {},
+          "Restauration des dimensions de la fenêtre/Appel du Presse-papiers", Pic::Restore),
+        c("CmdFond", B, "Forme2", 960, 960, 600, 480, {},
+          "Affichage du fond d'écran/Choix de la couleur", Pic::Screen),
+        c("CmdApropos", B, "Forme2", 180, 1620, 600, 480, {},
+          "A propos de Kinovue ST - Changer les couleurs - Etc.", Pic::Info),
+        c("CmdAide", B, "Forme2", 960, 1620, 600, 480, {},
+          "Appel de l'aide sur la fenêtre/Appel de l'aide générale", Pic::Help),
+
+        // Right and bottom bands.
+        band("Forme3", 7860, 615, 600, 2220),
+        band("Forme4", 7860, 2820, 600, 2220),
+        band("Forme6", 0, 5040, 8460, 315),
+        band("Forme7", 0, 5355, 8460, 315),
+
+        // The media area.
+        c("CadreAVI", P, "", 2340, 900, 4875, 3855),
+        c("CPAVI", P, "CadreAVI", 240, 240, 4395, 2955),
+        c("ButAVI", P, "CadreAVI", 907.5, 3225, 3060, 555, {}, {}, Pic::None, false),
+        c("BarrAVI", B, "ButAVI", 90, 75, 2880, 135, {}, {}, Pic::None, true, false),
+        c("CmdPlayAVI", B, "ButAVI", 120, 240, 315, 255, {}, "Marche avant", Pic::Play),
+        c("CmdPauseAVI", B, "ButAVI", 120, 240, 315, 255, {}, "Pause", Pic::Pause, false),
+        c("CmdStopAVI", B, "ButAVI", 480, 240, 315, 255, {}, "Stop", Pic::Stop),
+        c("CmdRepetAVI", B, "ButAVI", 840, 240, 315, 255, {}, "Jouer en boucle", Pic::Loop),
+        c("CmdDebutAVI", B, "ButAVI", 1200, 240, 315, 255, {}, "Aller au début de la vidéo",
+          Pic::ToStart),
+        c("CmdReculeAVI", B, "ButAVI", 1560, 240, 315, 255, {}, "Reculer de 10 secondes/1 seconde",
+          Pic::StepBack),
+        c("CmdAvanceAVI", B, "ButAVI", 1920, 240, 315, 255, {}, "Avancer de 10 secondes/1 seconde",
+          Pic::StepForward),
+        c("CmdFinAVI", B, "ButAVI", 2280, 240, 315, 255, {}, "Aller à la fin de la vidéo",
+          Pic::ToEnd),
+        c("CmdPlEcrAVI", B, "ButAVI", 2640, 240, 315, 255, {}, "Jouer en plein écran",
+          Pic::FullScreen),
+
+        // Settings panels: speed, volume and zoom.
+        c("FondRéglages", P, "", 0, 600, 1755, 2220, {}, {}, Pic::None, false),
+        c("FondRéglages2", P, "", 0, 2820, 1755, 2220, {}, {}, Pic::None, false),
+        c("VitText", P, "FondRéglages2", 240, 60, 555, 375, "100"),
+        c("VolText", P, "FondRéglages2", 960, 60, 555, 375, "100"),
+        c("VSVit", V, "FondRéglages2", 270, 570, 495, 1335, {}, "VDTTip:Réglage de la vitesse"),
+        c("VSVol", V, "FondRéglages2", 990, 570, 495, 1335, {}, "VDTTip:Réglage du volume"),
+        c("Vitesse", B, "FondRéglages2", 360, 1980, 240, 240, {}, "Vitesse", Pic::Speed),
+        c("Volume", B, "FondRéglages2", 1140, 1980, 240, 240, {}, "Volume", Pic::Speaker),
+    };
+    for (int i = 0; i < 9; ++i) {
+        ControlSpec s = c("", B, "FondRéglages", 60 + 540 * (i % 3), 120 + 360 * (i / 3), 555, 375,
+                          QString::number(ZoomPresets[i]));
+        s.name = zoomButtonName(i);
+        t.append(s);
+    }
+    t += {
+        c("VSZoom", H, "FondRéglages", 330, 1290, 795, 315),
+        c("ZoomText", P, "FondRéglages", 1140, 1260, 555, 375, "100"),
+        c("Taille", B, "FondRéglages", 30, 1320, 240, 240, {}, "Taille", Pic::Zoom),
+        c("CmdOKZoom", B, "FondRéglages", 120, 1710, 495, 480, {}, "Prend en compte les réglages",
+          Pic::Ok),
+        c("CmdAnnulZoom", B, "FondRéglages", 690, 1710, 495, 480, {}, "Annuler", Pic::Cancel),
+        c("CmdAideZoom", B, "FondRéglages", 1200, 1710, 495, 480, {},
+          "Affichage de la rubrique d'aide", Pic::Help),
+
+        // The configuration pop-up menu.
+        c("PopUpInfos", P, "", 1800, 660, 3255, 4755, "Configuration des couleurs, etc.", {},
+          Pic::None, false),
+        menuItem("CmdApropos2", "PopUpInfos", 60, "A propos..."),
+        c("LblChangerCoul", L, "PopUpInfos", 1740, 420, 1320, 240, "[COULEURS]"),
+        menuItem("CmdCoulDeb", "PopUpInfos", 660, "Début du dégradé"),
+        menuItem("CmdCoulFin", "PopUpInfos", 900, "Fin du dégradé"),
+        menuItem("CmdCoulTxt", "PopUpInfos", 1140, "Texte des boutons"),
+        menuItem("CmdLumiere", "PopUpInfos", 1380, "Lumière des boutons"),
+        menuItem("CmdAutrTxt", "PopUpInfos", 1620, "Autres textes"),
+        menuItem("CmdCoulFondFen", "PopUpInfos", 1860, "Fond des fenêtres"),
+        menuItem("CmdCoulVisu", "PopUpInfos", 2100, "Visualisation, dossiers, etc."),
+        menuItem("CmdReset", "PopUpInfos", 2340, "Réinitialiser les couleurs"),
+        menuItem("CmdBulAide", "PopUpInfos", 2700, "Affichage des info-bulles"),
+        menuItem("CmdConseilDem", "PopUpInfos", 2940, "Conseils au démarrage"),
+        menuItem("CmdSupprCle", "PopUpInfos", 3420, "Désinstallation"),
+        menuItem("CmdImages", "PopUpInfos", 3660, "Galerix"),
+        menuItem("CmdFerMnu", "PopUpInfos", 4380, "Fermer le menu"),
+        c("Line1", ControlKind::Line, "PopUpInfos", 300, 360, 2835, 15),
+        c("Line2", ControlKind::Line, "PopUpInfos", 300, 2640, 2835, 15),
+        c("Line3", ControlKind::Line, "PopUpInfos", 300, 3300, 2835, 15),
+        c("Line4", ControlKind::Line, "PopUpInfos", 300, 4140, 2835, 15),
+    };
+    return t;
+}
