@@ -1,0 +1,28 @@
+#include "platform/Platform.h"
+
+#include "DesktopProcessLauncher.h"
+#include "LauncherHelpViewer.h"
+#include "LockFileInstanceGuard.h"
+#include "MpvSoundPlayer.h"
+#include "QSettingsStore.h"
+#include "QtCommonDialog.h"
+#include "QtMessageBox.h"
+#include "SystemClock.h"
+#include "XcbWindowServices.h"
+
+std::unique_ptr<Platform> makeDesktopPlatform(const QString &programFolder)
+{
+    auto platform = std::make_unique<Platform>();
+    platform->programFolder = programFolder;
+    platform->settings = std::make_unique<QSettingsStore>();
+    platform->messages = std::make_unique<QtMessageBox>();
+    platform->dialogs = std::make_unique<QtCommonDialogFactory>();
+    platform->launcher = std::make_unique<DesktopProcessLauncher>(programFolder);
+    platform->windows = std::make_unique<XcbWindowServices>();
+    platform->help = std::make_unique<LauncherHelpViewer>(*platform->launcher);
+    platform->sound = std::make_unique<MpvSoundPlayer>();
+    platform->instances = std::make_unique<LockFileInstanceGuard>();
+    platform->clock = std::make_unique<SystemClock>();
+    platform->random = std::make_unique<SystemRandom>();
+    return platform;
+}

@@ -1,0 +1,169 @@
+#include "DesktopProcessLauncher.h"
+
+#include "core/Logging.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <optional>
+#include <signal.h>
+
+namespace {
+
+struct Word
+{
+    QString text;
+    bool quoted = false;
+};
+
+// The same cutting as ProcessLauncher::split, remembering which words had quotes.
+QList<Word> wordsOf(const QString &commandLine)
+{
+    QList<Word> words;
+    Word current;
+    bool inQuotes = false;
+    bool inWord = false;
+    for (QChar c : commandLine) {
+        if (c == QLatin1Char('"')) {
+            inQuotes = !inQuotes;
+            current.quoted = true;
+            inWord = true;
+        } else if (c.isSpace() && !inQuotes) {
+            if (inWord)
+                words.append(current);
+            current = Word();
+            inWord = false;
+        } else {
+            current.text.append(c);
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words.append(current);
+    return words;
+}
+
+QString joined(const QList<Word> &words, qsizetype first, qsizetype last)
+{
+    QStringList texts;
+    for (qsizetype i = first; i <= last; ++i)
+        texts.append(words.at(i).text);
+    return texts.join(QLatin1Char(' '));
+}
+
+// The last index of the longest run from `first` that names an existing path, or `first`.
+qsizetype longestPathRun(const QList<Word> &words, qsizetype first, bool filesOnly)
+{
+    if (words.at(first).quoted || !words.at(first).text.contains(QLatin1Char('/')))
+        return first;
+    qsizetype end = first;
+    while (end + 1 < words.size() && !words.at(end + 1).quoted)
+        ++end;
+    for (qsizetype last = end; last > first; --last) {
+        const QFileInfo info(joined(words, first, last));
+        if (filesOnly ? info.isFile() : info.exists())
+            return last;
+    }
+    return first;
+}
+
+// Fields of /proc/<pid>/stat after the command name: state, then start time (field 22).
+struct ProcState
+{
+    QChar state;
+    quint64 startTime = 0;
+};
+
+std::optional<ProcState> procState(qint64 pid)
+{
+    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray line = file.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    if (close < 0)
+        return std::nullopt;
+    const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+    if (fields.size() < 20 || fields.at(0).isEmpty())
+        return std::nullopt;
+    return ProcState{QChar::fromLatin1(fields.at(0).at(0)), fields.at(19).toULongLong()};
+}
+
+} // namespace
+
+DesktopProcessLauncher::DesktopProcessLauncher(const QString &programFolder)
+    : m_programFolder(programFolder)
+{}
+
+DesktopProcessLauncher::Resolved DesktopProcessLauncher::resolve(const QString &commandLine) const
+{
+    Resolved resolved;
+    const QList<Word> words = wordsOf(commandLine);
+    if (words.isEmpty() || words.first().text.isEmpty())
+        return resolved;
+
+    const qsizetype programEnd = longestPathRun(words, 0, true);
+    const QString first = joined(words, 0, programEnd);
+    if (first.contains(QLatin1Char('/'))) {
+        const QFileInfo info(first);
+        if (!info.exists())
+            return resolved;
+        resolved.program = info.absoluteFilePath();
+    } else {
+        const QFileInfo beside(m_programFolder + QLatin1Char('/') + first);
+        if (!m_programFolder.isEmpty() && beside.isFile())
+            resolved.program = beside.absoluteFilePath();
+        else
+            resolved.program = QStandardPaths::findExecutable(first);
+        if (resolved.program.isEmpty())
+            return resolved;
+    }
+
+    for (qsizetype i = programEnd + 1; i < words.size(); ++i) {
+        const qsizetype last = longestPathRun(words, i, false);
+        resolved.arguments.append(joined(words, i, last));
+        i = last;
+    }
+    resolved.status = LaunchStatus::Started;
+    return resolved;
+}
+
+LaunchResult DesktopProcessLauncher::start(const QString &commandLine)
+{
+    const Resolved resolved = resolve(commandLine);
+    if (resolved.status != LaunchStatus::Started) {
+        qCInfo(lcPlatform) << "program not found:" << commandLine;
+        return {resolved.status, 0};
+    }
+    QProcess process;
+    process.setProgram(resolved.program);
+    process.setArguments(resolved.arguments);
+    qint64 pid = 0;
+    if (!process.startDetached(&pid) || pid <= 0) {
+        qCInfo(lcPlatform) << "program did not start:" << resolved.program << process.errorString();
+        return {LaunchStatus::Failed, 0};
+    }
+    const auto state = procState(pid);
+    m_startTimes.insert(pid, state ? state->startTime : 0);
+    return {LaunchStatus::Started, pid};
+}
+
+bool DesktopProcessLauncher::isRunning(qint64 id) const
+{
+    const auto known = m_startTimes.constFind(id);
+    if (known == m_startTimes.constEnd())
+        return false; // not one of ours
+    if (::kill(pid_t(id), 0) != 0 && errno != EPERM)
+        return false;
+    const auto state = procState(id);
+    if (!state)
+        return true; // no /proc to ask: the signal test is all we have
+    // A detached process is no child of ours; until whoever inherits it reaps it, it may
+    // linger as a zombie, which has finished all the same.
+    if (state->state == QLatin1Char('Z') || state->state == QLatin1Char('X'))
+        return false;
+    return known.value() == 0 || known.value() == state->startTime;
+}
