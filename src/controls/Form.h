@@ -33,6 +33,7 @@ struct ControlSpec
 class Form : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(quint32 backcolor READ backColor WRITE setBackColor)
 
 public:
     explicit Form(const QString &name, QWidget *parent = nullptr);
@@ -62,6 +63,10 @@ public:
     void setTwipsSize(double width, double height);
     double twipsWidth() const;
     double twipsHeight() const;
+
+    // The window's own background colour (0x00BBGGRR), seen between its controls.
+    quint32 backColor() const;
+    void setBackColor(quint32 colour);
 
 private:
     QWidget *make(const ControlSpec &spec, QWidget *parent);

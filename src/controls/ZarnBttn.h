@@ -16,6 +16,7 @@ class ZarnBttn : public QWidget
     Q_PROPERTY(quint32 highlightcolor READ highlightColor WRITE setHighlightColor)
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
     Q_PROPERTY(int gradientsens READ gradientSens WRITE setGradientSens)
+    Q_PROPERTY(Qt::Alignment captionalignment READ captionAlignment WRITE setCaptionAlignment)
 
 public:
     explicit ZarnBttn(QWidget *parent = nullptr);
@@ -39,6 +40,12 @@ public:
     void setCaptionAlignment(Qt::Alignment alignment);
 
     bool isHovered() const { return m_hovered; }
+    bool isPressed() const { return m_pressed; }
+    // The colour the caption and pictogram are drawn in now: highlight under the mouse, grey
+    // when disabled.
+    QColor inkColour() const;
+    // A band is a button with neither caption nor picture; a disabled band keeps its look.
+    bool isBand() const { return m_caption.isEmpty() && m_picture == Pictogram::None; }
     QSize sizeHint() const override;
 
 signals:

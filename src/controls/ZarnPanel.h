@@ -16,6 +16,7 @@ class ZarnPanel : public QWidget
     Q_PROPERTY(int borderstyle READ borderStyle WRITE setBorderStyle)
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
     Q_PROPERTY(int gradientsens READ gradientSens WRITE setGradientSens)
+    Q_PROPERTY(Qt::Alignment captionalignment READ captionAlignment WRITE setCaptionAlignment)
 
 public:
     explicit ZarnPanel(QWidget *parent = nullptr);
@@ -38,6 +39,8 @@ public:
     void setGradientSens(int sens);
     Qt::Alignment captionAlignment() const { return m_alignment; }
     void setCaptionAlignment(Qt::Alignment alignment);
+
+    QSize sizeHint() const override;
 
 signals:
     void clicked();
