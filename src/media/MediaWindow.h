@@ -122,8 +122,6 @@ private:
     void closeMedia();
     void applyZoomSize();
     qint64 toMs(qint64 position) const;
-    qint64 fromMs(qint64 ms) const;
-    bool framesFormat() const;
     void connectEngine();
     void onEngineStateChanged();
     void onEngineEnded();
@@ -153,7 +151,7 @@ private:
     int m_borderStyle = 0;
     QString m_reportedMode;
     bool m_repeating = false;
-    bool m_fullScreenRepeat = false;
+    bool m_inCommand = false;
 
     QWidget *m_playBar = nullptr;
     QToolButton *m_playButton = nullptr;
@@ -161,6 +159,7 @@ private:
     QToolButton *m_menuButton = nullptr;
     QMenu *m_menu = nullptr;
     bool m_trackBarDragging = false;
+    bool m_syncingTrackBar = false;
     QTimer *m_positionTimer = nullptr;
     QPointer<FullScreenView> m_fullScreen;
 };

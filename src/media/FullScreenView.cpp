@@ -1,0 +1,46 @@
+#include "FullScreenView.h"
+
+#include "MediaEngine.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+FullScreenView::FullScreenView(MediaEngine *engine)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , m_engine(engine)
+{
+    setObjectName(QStringLiteral("MediaFullScreen"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::BlankCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(engine, &MediaEngine::frameChanged, this, qOverload<>(&QWidget::update));
+}
+
+void FullScreenView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (!m_engine)
+        return;
+    const QImage image = m_engine->frame();
+    if (image.isNull())
+        return;
+    QSize scaled = image.size().scaled(size(), Qt::KeepAspectRatio);
+    QRect target(QPoint(0, 0), scaled);
+    target.moveCenter(rect().center());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image);
+}
+
+void FullScreenView::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit interrupted();
+}
+
+void FullScreenView::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+    emit interrupted();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class MediaEngine;
+
+// The borderless full-screen window of "play fullscreen": the engine's picture scaled with its
+// aspect kept, on black. Any click or key interrupts the play.
+class FullScreenView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FullScreenView(MediaEngine *engine);
+
+signals:
+    void interrupted();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QPointer<MediaEngine> m_engine;
+};

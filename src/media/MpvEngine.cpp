@@ -1,0 +1,537 @@
+#include "MpvEngine.h"
+
+#include "core/Logging.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <mpv/client.h>
+#include <mpv/render.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Every option, property and command word given to mpv, in one place.
+namespace Mpv {
+constexpr const char *Options[][2] = {
+    {"vo", "libmpv"},
+    {"keep-open", "yes"}, // the end is a pause at the last frame, not an unload
+    {"hr-seek", "yes"},
+    {"audio-pitch-correction", "yes"},
+    {"audio-fallback-to-null", "yes"}, // no audio device: still plays at real speed
+    {"ytdl", "no"},
+    {"input-default-bindings", "no"},
+    {"input-vo-keyboard", "no"},
+    {"osc", "no"},
+    {"terminal", "no"},
+    {"config", "no"},
+    {"load-scripts", "no"},
+    {"idle", "yes"},
+    {"pause", "yes"},
+    {"hwdec", "no"},
+    {"audio-file-auto", "no"},
+    {"sub-auto", "no"},
+};
+constexpr const char *LogLevel = "warn";
+
+constexpr const char *TimePos = "time-pos";
+constexpr const char *EofReached = "eof-reached";
+constexpr const char *Duration = "duration";
+constexpr const char *Fps = "container-fps";
+constexpr const char *EstimatedFrames = "estimated-frame-count";
+constexpr const char *Width = "dwidth";
+constexpr const char *Height = "dheight";
+constexpr const char *Pause = "pause";
+constexpr const char *LoopFile = "loop-file";
+constexpr const char *Speed = "speed";
+constexpr const char *Volume = "volume";
+
+constexpr const char *LoadFile = "loadfile";
+constexpr const char *Stop = "stop";
+constexpr const char *Seek = "seek";
+constexpr const char *SeekExact = "absolute+exact";
+constexpr const char *LoopForever = "inf";
+constexpr const char *LoopNever = "no";
+constexpr const char *RenderFormat = "bgr0"; // byte order B, G, R, x: QImage::Format_RGB32
+
+enum Observed : uint64_t { ObserveTimePos = 1, ObserveEof };
+} // namespace Mpv
+
+// A backward play seeks this often when the media has no frame rate (sounds).
+constexpr double DefaultStepSeconds = 0.04;
+
+} // namespace
+
+MpvEngine::MpvEngine(QObject *parent)
+    : MediaEngine(parent)
+{
+    m_backwardTimer = new QTimer(this);
+    m_backwardTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_backwardTimer, &QTimer::timeout, this, &MpvEngine::stepBackward);
+
+    m_mpv = mpv_create();
+    if (!m_mpv) {
+        qCWarning(lcMedia) << "mpv_create failed";
+        return;
+    }
+    for (const auto &option : Mpv::Options)
+        mpv_set_option_string(m_mpv, option[0], option[1]);
+    if (mpv_initialize(m_mpv) < 0) {
+        qCWarning(lcMedia) << "mpv_initialize failed";
+        mpv_destroy(m_mpv);
+        m_mpv = nullptr;
+        return;
+    }
+    mpv_request_log_messages(m_mpv, Mpv::LogLevel);
+    mpv_observe_property(m_mpv, Mpv::ObserveTimePos, Mpv::TimePos, MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_mpv, Mpv::ObserveEof, Mpv::EofReached, MPV_FORMAT_FLAG);
+
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_API_TYPE, const_cast<char *>(MPV_RENDER_API_TYPE_SW)},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    if (mpv_render_context_create(&m_render, m_mpv, params) < 0) {
+        qCWarning(lcMedia) << "mpv software renderer unavailable";
+        m_render = nullptr;
+    }
+    // Both callbacks come from mpv's threads: they only post a call to ours.
+    if (m_render) {
+        mpv_render_context_set_update_callback(
+            m_render,
+            [](void *context) {
+                auto *self = static_cast<MpvEngine *>(context);
+                QMetaObject::invokeMethod(
+                    self, [self] { self->renderFrame(); }, Qt::QueuedConnection);
+            },
+            this);
+    }
+    mpv_set_wakeup_callback(
+        m_mpv,
+        [](void *context) {
+            auto *self = static_cast<MpvEngine *>(context);
+            QMetaObject::invokeMethod(
+                self, [self] { self->drainEvents(); }, Qt::QueuedConnection);
+        },
+        this);
+}
+
+MpvEngine::~MpvEngine()
+{
+    if (m_render)
+        mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
+    if (m_render)
+        mpv_render_context_free(m_render);
+    if (m_mpv) {
+        mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
+        mpv_destroy(m_mpv);
+    }
+}
+
+QString MpvEngine::name() const
+{
+    return QStringLiteral("mpv");
+}
+
+bool MpvEngine::open(const QString &path)
+{
+    close();
+    if (!m_mpv)
+        return false;
+
+    const QByteArray file = QFileInfo(path).absoluteFilePath().toUtf8();
+    const char *command[] = {Mpv::LoadFile, file.constData(), nullptr};
+    m_load = Load::Requested;
+    if (mpv_command(m_mpv, command) < 0) {
+        m_load = Load::Idle;
+        return false;
+    }
+
+    // Wait, handling mpv's events ourselves, until the first picture is ready or the file
+    // failed; a file that never gets there within the limit is unplayable.
+    QDeadlineTimer deadline(OpenTimeoutMs);
+    while (m_load != Load::Ready && m_load != Load::Failed && !deadline.hasExpired()) {
+        const double wait = std::max<qint64>(deadline.remainingTime(), 1) / 1000.0;
+        const mpv_event *event = mpv_wait_event(m_mpv, wait);
+        handleEvent(*event);
+    }
+    if (m_load != Load::Ready) {
+        qCInfo(lcMedia) << "mpv could not open" << path
+                        << (m_load == Load::Failed ? "(error)" : "(timed out)");
+        const char *stop[] = {Mpv::Stop, nullptr};
+        mpv_command(m_mpv, stop);
+        m_load = Load::Idle;
+        return false;
+    }
+    readMediaFacts();
+    if (m_duration <= 0.0) {
+        qCInfo(lcMedia) << "mpv gives no duration for" << path;
+        close();
+        return false;
+    }
+    m_load = Load::Idle;
+    m_position = 0.0;
+    setState(State::Stopped);
+    renderFrame();
+    return true;
+}
+
+void MpvEngine::close()
+{
+    m_backwardTimer->stop();
+    if (m_mpv && m_state != State::Closed) {
+        setFlag(Mpv::Pause, true);
+        setString(Mpv::LoopFile, Mpv::LoopNever);
+        const char *stop[] = {Mpv::Stop, nullptr};
+        mpv_command(m_mpv, stop);
+    }
+    m_duration = 0.0;
+    m_fps = 0.0;
+    m_frameCount = 0;
+    m_size = QSize();
+    m_position = 0.0;
+    m_seeking = false;
+    m_end = -1.0;
+    m_repeat = false;
+    m_wraps = 0;
+    m_frame = QImage();
+    setState(State::Closed);
+}
+
+void MpvEngine::readMediaFacts()
+{
+    double duration = 0.0;
+    if (mpv_get_property(m_mpv, Mpv::Duration, MPV_FORMAT_DOUBLE, &duration) < 0)
+        duration = 0.0;
+    m_duration = duration;
+
+    int64_t width = 0;
+    int64_t height = 0;
+    mpv_get_property(m_mpv, Mpv::Width, MPV_FORMAT_INT64, &width);
+    mpv_get_property(m_mpv, Mpv::Height, MPV_FORMAT_INT64, &height);
+    m_size = width > 0 && height > 0 ? QSize(int(width), int(height)) : QSize();
+
+    double fps = 0.0;
+    if (m_size.isEmpty() || mpv_get_property(m_mpv, Mpv::Fps, MPV_FORMAT_DOUBLE, &fps) < 0)
+        fps = 0.0;
+    m_fps = fps > 0.0 ? fps : 0.0;
+
+    int64_t frames = 0;
+    if (m_fps > 0.0 && mpv_get_property(m_mpv, Mpv::EstimatedFrames, MPV_FORMAT_INT64, &frames) < 0)
+        frames = 0;
+    // The container's count is exact for AVI; elsewhere duration × rate is as good as it gets.
+    m_frameCount = frames > 0 ? frames : (m_fps > 0.0 ? std::llround(m_duration * m_fps) : 0);
+}
+
+double MpvEngine::durationSeconds() const
+{
+    return m_duration;
+}
+
+qint64 MpvEngine::lengthMs() const
+{
+    return std::llround(m_duration * 1000.0);
+}
+
+qint64 MpvEngine::frameCount() const
+{
+    return m_frameCount;
+}
+
+QSize MpvEngine::naturalSize() const
+{
+    return m_size;
+}
+
+qint64 MpvEngine::positionMs() const
+{
+    return std::llround(m_position * 1000.0);
+}
+
+qint64 MpvEngine::positionFrame() const
+{
+    if (m_fps <= 0.0)
+        return 0;
+    return std::clamp<qint64>(std::llround(m_position * m_fps), 0, m_frameCount);
+}
+
+void MpvEngine::seekMs(qint64 ms)
+{
+    if (m_state == State::Closed)
+        return;
+    seekSeconds(std::clamp(ms / 1000.0, 0.0, m_duration));
+}
+
+void MpvEngine::seekFrame(qint64 frame)
+{
+    if (m_state == State::Closed || m_fps <= 0.0)
+        return;
+    const qint64 clamped = std::clamp<qint64>(frame, 0, m_frameCount);
+    seekSeconds(std::min(clamped / m_fps, m_duration));
+}
+
+void MpvEngine::seekSeconds(double seconds)
+{
+    const QByteArray target = QByteArray::number(seconds, 'f', 6);
+    const char *command[] = {Mpv::Seek, target.constData(), Mpv::SeekExact, nullptr};
+    if (mpv_command(m_mpv, command) < 0) {
+        qCInfo(lcMedia) << "mpv refused a seek to" << seconds;
+        return;
+    }
+    m_seeking = true;
+    m_position = seconds;
+    emit positionChanged();
+}
+
+void MpvEngine::play(qint64 endMs, bool repeat)
+{
+    if (m_state == State::Closed)
+        return;
+    m_backwardTimer->stop();
+    m_repeat = repeat;
+    m_end = (repeat || endMs < 0) ? -1.0 : std::min(endMs / 1000.0, m_duration);
+    const double end = m_end < 0.0 ? m_duration : m_end;
+    if (m_position >= end - 1e-6) {
+        if (!repeat) {
+            finish(end);
+            return;
+        }
+        seekSeconds(0.0);
+    }
+    // Looping inside mpv restarts without a gap; a seek on our side at the end would not.
+    setString(Mpv::LoopFile, repeat ? Mpv::LoopForever : Mpv::LoopNever);
+    setFlag(Mpv::Pause, false);
+    setState(State::Playing);
+}
+
+void MpvEngine::playBackward(qint64 toMs)
+{
+    if (m_state == State::Closed)
+        return;
+    setFlag(Mpv::Pause, true);
+    setString(Mpv::LoopFile, Mpv::LoopNever);
+    m_repeat = false;
+    m_end = -1.0;
+    m_backwardTo = std::clamp(toMs / 1000.0, 0.0, m_duration);
+    if (m_position <= m_backwardTo + 1e-6) {
+        finish(m_backwardTo);
+        return;
+    }
+    // mpv 0.35 plays backward only with large caches and much decoding; stepping by exact
+    // seeks at the frame interval shows the same pictures at the right pace.
+    const double step = m_fps > 0.0 ? 1.0 / m_fps : DefaultStepSeconds;
+    m_backwardTimer->start(std::max(1, int(std::lround(step * 1000.0))));
+    m_backwardClock.start();
+    setState(State::Playing);
+}
+
+void MpvEngine::stepBackward()
+{
+    const double elapsed = m_backwardClock.restart() / 1000.0 * m_speed;
+    const double target = m_position - elapsed;
+    if (target <= m_backwardTo) {
+        m_backwardTimer->stop();
+        seekSeconds(m_backwardTo);
+        finish(m_backwardTo);
+        return;
+    }
+    seekSeconds(target);
+}
+
+void MpvEngine::pause()
+{
+    if (m_state == State::Closed)
+        return;
+    m_backwardTimer->stop();
+    setFlag(Mpv::Pause, true);
+    setState(State::Paused);
+}
+
+void MpvEngine::stop()
+{
+    if (m_state == State::Closed)
+        return;
+    m_backwardTimer->stop();
+    m_repeat = false;
+    setFlag(Mpv::Pause, true);
+    setString(Mpv::LoopFile, Mpv::LoopNever);
+    setState(State::Stopped);
+}
+
+MediaEngine::State MpvEngine::state() const
+{
+    return m_state;
+}
+
+void MpvEngine::setSpeed(double factor)
+{
+    m_speed = factor;
+    if (m_mpv)
+        mpv_set_property(m_mpv, Mpv::Speed, MPV_FORMAT_DOUBLE, &factor);
+}
+
+void MpvEngine::setVolume(double level)
+{
+    double percent = std::clamp(level, 0.0, 1.0) * 100.0;
+    if (m_mpv)
+        mpv_set_property(m_mpv, Mpv::Volume, MPV_FORMAT_DOUBLE, &percent);
+}
+
+QImage MpvEngine::frame() const
+{
+    return m_frame;
+}
+
+void MpvEngine::setFlag(const char *name, bool value)
+{
+    int flag = value ? 1 : 0;
+    mpv_set_property(m_mpv, name, MPV_FORMAT_FLAG, &flag);
+}
+
+void MpvEngine::setString(const char *name, const char *value)
+{
+    mpv_set_property_string(m_mpv, name, value);
+}
+
+void MpvEngine::setState(State state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    emit stateChanged();
+}
+
+void MpvEngine::finish(double seconds)
+{
+    setFlag(Mpv::Pause, true);
+    setString(Mpv::LoopFile, Mpv::LoopNever);
+    m_repeat = false;
+    m_end = -1.0;
+    m_position = seconds;
+    emit positionChanged();
+    setState(State::Stopped);
+    emit ended();
+}
+
+void MpvEngine::drainEvents()
+{
+    if (!m_mpv)
+        return;
+    while (true) {
+        const mpv_event *event = mpv_wait_event(m_mpv, 0);
+        if (event->event_id == MPV_EVENT_NONE)
+            break;
+        handleEvent(*event);
+    }
+}
+
+void MpvEngine::handleEvent(const mpv_event &event)
+{
+    switch (event.event_id) {
+    case MPV_EVENT_NONE:
+    case MPV_EVENT_GET_PROPERTY_REPLY:
+    case MPV_EVENT_SET_PROPERTY_REPLY:
+    case MPV_EVENT_COMMAND_REPLY:
+    case MPV_EVENT_IDLE:
+    case MPV_EVENT_TICK:
+    case MPV_EVENT_CLIENT_MESSAGE:
+    case MPV_EVENT_AUDIO_RECONFIG:
+    case MPV_EVENT_SEEK:
+    case MPV_EVENT_QUEUE_OVERFLOW:
+    case MPV_EVENT_HOOK:
+        break;
+    case MPV_EVENT_SHUTDOWN:
+        qCInfo(lcMedia) << "mpv core shut down";
+        break;
+    case MPV_EVENT_LOG_MESSAGE: {
+        const auto *message = static_cast<const mpv_event_log_message *>(event.data);
+        qCDebug(lcMedia).noquote()
+            << "mpv" << message->prefix << QString::fromUtf8(message->text).trimmed();
+        break;
+    }
+    case MPV_EVENT_START_FILE:
+        if (m_load == Load::Requested)
+            m_load = Load::Started;
+        break;
+    case MPV_EVENT_END_FILE: {
+        // An end before our file started belongs to the file it replaced.
+        if (m_load == Load::Started || m_load == Load::Loaded) {
+            const auto *end = static_cast<const mpv_event_end_file *>(event.data);
+            if (end->reason == MPV_END_FILE_REASON_ERROR)
+                qCInfo(lcMedia) << "mpv:" << mpv_error_string(end->error);
+            m_load = Load::Failed;
+        }
+        break;
+    }
+    case MPV_EVENT_FILE_LOADED:
+        if (m_load == Load::Started)
+            m_load = Load::Loaded;
+        break;
+    case MPV_EVENT_VIDEO_RECONFIG:
+        if (m_state != State::Closed)
+            readMediaFacts();
+        break;
+    case MPV_EVENT_PLAYBACK_RESTART:
+        if (m_load == Load::Loaded)
+            m_load = Load::Ready;
+        m_seeking = false;
+        break;
+    case MPV_EVENT_PROPERTY_CHANGE: {
+        const auto *property = static_cast<const mpv_event_property *>(event.data);
+        if (event.reply_userdata == Mpv::ObserveTimePos && property->format == MPV_FORMAT_DOUBLE)
+            onTimePos(*static_cast<const double *>(property->data));
+        else if (event.reply_userdata == Mpv::ObserveEof && property->format == MPV_FORMAT_FLAG
+                 && *static_cast<const int *>(property->data))
+            onEndReached();
+        break;
+    }
+    }
+}
+
+void MpvEngine::onTimePos(double seconds)
+{
+    // Stopped or paused, the position is the one we set; mpv may still report the last
+    // picture before the end, which is not where the user put it.
+    if (m_state != State::Playing || m_seeking || m_backwardTimer->isActive())
+        return;
+    if (m_repeat && seconds + m_duration / 2 < m_position)
+        ++m_wraps;
+    m_position = seconds;
+    emit positionChanged();
+    if (m_end >= 0.0 && seconds >= m_end) {
+        seekSeconds(m_end);
+        finish(m_end);
+    }
+}
+
+void MpvEngine::onEndReached()
+{
+    if (m_state == State::Playing && !m_repeat && !m_backwardTimer->isActive())
+        finish(m_duration);
+}
+
+void MpvEngine::renderFrame()
+{
+    if (!m_render)
+        return;
+    const uint64_t flags = mpv_render_context_update(m_render);
+    if (!(flags & MPV_RENDER_UPDATE_FRAME) || m_size.isEmpty() || m_state == State::Closed)
+        return;
+    if (m_frame.size() != m_size)
+        m_frame = QImage(m_size, QImage::Format_RGB32);
+    int size[2] = {m_size.width(), m_size.height()};
+    size_t stride = size_t(m_frame.bytesPerLine());
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_SW_SIZE, size},
+        {MPV_RENDER_PARAM_SW_FORMAT, const_cast<char *>(Mpv::RenderFormat)},
+        {MPV_RENDER_PARAM_SW_STRIDE, &stride},
+        {MPV_RENDER_PARAM_SW_POINTER, m_frame.bits()},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    if (mpv_render_context_render(m_render, params) < 0)
+        return;
+    emit frameChanged();
+}
