@@ -1,0 +1,218 @@
+#include "TestMain.h"
+
+#include "platform/desktop/QSettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+const QString App = QStringLiteral("Kinovue ST");
+const QString Colours = QStringLiteral("Couleurs de l'interface");
+} // namespace
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void storedTextComesBackExactly_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("gradient start") << Colours << "Début du dégradé"
+                                        << "&H808000";
+        QTest::newRow("gradient end") << Colours << "Fin du dégradé"
+                                      << "14737632";
+        QTest::newRow("button text") << Colours << "Texte des boutons"
+                                     << "8421376";
+        QTest::newRow("apostrophes in key") << Colours << "'Lumière' des boutons"
+                                            << "14614380";
+        QTest::newRow("other texts") << Colours << "Autres textes"
+                                     << "&HFFFFFF";
+        QTest::newRow("window background") << Colours << "Fond des fenêtres"
+                                           << "8421376";
+        QTest::newRow("commas and dots in key") << Colours << "Visualisation, dossiers, etc."
+                                                << "13816320";
+        QTest::newRow("hints") << "Affichage des info-bulles"
+                               << "Valeur"
+                               << "Non";
+        QTest::newRow("tips") << "Conseils du jour"
+                              << "Conseil au démarrage"
+                              << "Oui";
+        QTest::newRow("empty value") << "Conseils du jour"
+                                     << "Conseil au démarrage"
+                                     << "";
+        QTest::newRow("value with commas") << "S"
+                                           << "K"
+                                           << "a, b,c";
+        QTest::newRow("value with quotes and semicolon") << "S"
+                                                         << "K"
+                                                         << "\"x\"; y = z";
+        QTest::newRow("slashes stay in the key") << "A/B"
+                                                 << "C\\D/E"
+                                                 << "v";
+        QTest::newRow("percent in key") << "S"
+                                        << "100% sûr"
+                                        << "%41";
+    }
+
+    void storedTextComesBackExactly()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        {
+            QSettingsStore store(m_dir->path());
+            store.write(App, section, key, value);
+        }
+        // A fresh store reads what is on disk, not what one object remembers.
+        QSettingsStore reader(m_dir->path());
+        QCOMPARE(reader.read(App, section, key, QStringLiteral("fallback")), value);
+    }
+
+    void slashedKeysDoNotMeetPlainOnes()
+    {
+        QSettingsStore store(m_dir->path());
+        store.write(App, QStringLiteral("A/B"), QStringLiteral("C"), QStringLiteral("slashed"));
+        QCOMPARE(store.read(App, QStringLiteral("A"), QStringLiteral("B/C"), QStringLiteral("-")),
+                 QStringLiteral("-"));
+    }
+
+    void fileLivesWhereQSettingsPutsIt()
+    {
+        QSettingsStore store(m_dir->path());
+        store.write(App, Colours, QStringLiteral("Autres textes"), QStringLiteral("1"));
+        QVERIFY(QFile::exists(m_dir->path() + "/Kinovue ST/Kinovue ST.ini"));
+        QCOMPARE(store.fileOf(App), m_dir->path() + "/Kinovue ST/Kinovue ST.ini");
+    }
+
+    void absentKeyGivesFallbackAndWritesNothing_data()
+    {
+        QTest::addColumn<bool>("storeExists");
+        QTest::newRow("no store at all") << false;
+        QTest::newRow("store with other keys") << true;
+    }
+
+    void absentKeyGivesFallbackAndWritesNothing()
+    {
+        QFETCH(bool, storeExists);
+        QSettingsStore store(m_dir->path());
+        if (storeExists)
+            store.write(App, QStringLiteral("Conseils du jour"),
+                        QStringLiteral("Conseil au démarrage"), QStringLiteral("Non"));
+        const QString file = store.fileOf(App);
+        const QByteArray before = readAll(file);
+
+        QCOMPARE(store.read(App, Colours, QStringLiteral("Début du dégradé"),
+                            QStringLiteral("&H808000")),
+                 QStringLiteral("&H808000"));
+        QCOMPARE(store.read(App, QStringLiteral("Affichage des info-bulles"),
+                            QStringLiteral("Valeur"), QStringLiteral("Oui")),
+                 QStringLiteral("Oui"));
+
+        QCOMPARE(QFile::exists(file), storeExists);
+        QCOMPARE(readAll(file), before);
+    }
+
+    void applicationsAreKeptApart()
+    {
+        QSettingsStore store(m_dir->path());
+        store.write(App, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("ours"));
+        store.write(QStringLiteral("Autre"), QStringLiteral("S"), QStringLiteral("K"),
+                    QStringLiteral("theirs"));
+        store.removeApplication(QStringLiteral("Autre"));
+        QCOMPARE(store.read(App, QStringLiteral("S"), QStringLiteral("K"), QString()),
+                 QStringLiteral("ours"));
+    }
+
+    void removeApplicationClearsEveryKey()
+    {
+        QSettingsStore store(m_dir->path());
+        store.write(App, Colours, QStringLiteral("Fin du dégradé"), QStringLiteral("1"));
+        store.write(App, QStringLiteral("Affichage des info-bulles"), QStringLiteral("Valeur"),
+                    QStringLiteral("Non"));
+        store.write(App, QStringLiteral("Conseils du jour"), QStringLiteral("Conseil au démarrage"),
+                    QStringLiteral("Non"));
+
+        store.removeApplication(App);
+
+        QSettingsStore fresh(m_dir->path());
+        QCOMPARE(fresh.read(App, Colours, QStringLiteral("Fin du dégradé"), QStringLiteral("d")),
+                 QStringLiteral("d"));
+        QCOMPARE(fresh.read(App, QStringLiteral("Affichage des info-bulles"),
+                            QStringLiteral("Valeur"), QStringLiteral("Oui")),
+                 QStringLiteral("Oui"));
+        QCOMPARE(fresh.read(App, QStringLiteral("Conseils du jour"),
+                            QStringLiteral("Conseil au démarrage"), QStringLiteral("Oui")),
+                 QStringLiteral("Oui"));
+        QVERIFY(!QFile::exists(fresh.fileOf(App)));
+    }
+
+    void writeAfterRemovalStoresThatKeyAlone()
+    {
+        QSettingsStore store(m_dir->path());
+        store.write(App, Colours, QStringLiteral("Autres textes"), QStringLiteral("1"));
+        store.removeApplication(App);
+        store.write(App, QStringLiteral("Affichage des info-bulles"), QStringLiteral("Valeur"),
+                    QStringLiteral("Oui"));
+        QCOMPARE(store.read(App, Colours, QStringLiteral("Autres textes"), QStringLiteral("d")),
+                 QStringLiteral("d"));
+        QCOMPARE(store.read(App, QStringLiteral("Affichage des info-bulles"),
+                            QStringLiteral("Valeur"), QString()),
+                 QStringLiteral("Oui"));
+    }
+
+    void removingAnEmptyStoreIsSilent()
+    {
+        QSettingsStore store(m_dir->path());
+        store.removeApplication(App);
+        store.removeApplication(App);
+        QVERIFY(!QFile::exists(store.fileOf(App)));
+        QVERIFY(QDir(m_dir->path()).isEmpty());
+    }
+
+    void unwritableFolderIsSilent()
+    {
+        // A file where the application's folder should be: nothing can be written there.
+        QFile blocker(m_dir->path() + "/Kinovue ST");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QSettingsStore store(m_dir->path());
+        store.write(App, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
+        QCOMPARE(store.read(App, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d")),
+                 QStringLiteral("d"));
+        store.removeApplication(App);
+    }
+
+    void handEditedListValueReadsAsText()
+    {
+        QDir().mkpath(m_dir->path() + "/Kinovue ST");
+        QFile file(m_dir->path() + "/Kinovue ST/Kinovue ST.ini");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[S]\nK=un, deux\n");
+        file.close();
+        QSettingsStore store(m_dir->path());
+        QCOMPARE(store.read(App, QStringLiteral("S"), QStringLiteral("K"), QString()),
+                 QStringLiteral("un, deux"));
+    }
+
+private:
+    static QByteArray readAll(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+KV_TEST_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"
