@@ -1,0 +1,31 @@
+#include "PlayArguments.h"
+#include "PlayWindow.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+// Play.exe FILE -L<count>: plays FILE full screen count times, then exits with status 0.
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Play"));
+    const PlayArguments arguments = PlayArguments::parse(QApplication::arguments().mid(1));
+    if (arguments.file.isEmpty()) {
+        std::fputs("Utilisation : Play.exe FICHIER -L<nombre>\n", stderr);
+        return 2;
+    }
+    PlayWindow window;
+    if (!window.open(arguments.file)) {
+        const QString message
+            = QStringLiteral("Play : impossible de lire l'animation « %1 ».\n").arg(arguments.file);
+        std::fputs(message.toLocal8Bit().constData(), stderr);
+        return 1;
+    }
+    QObject::connect(&window, &PlayWindow::finished, &app, [] { QApplication::exit(0); });
+    window.showFullScreen();
+    window.raise();
+    window.activateWindow();
+    window.start(arguments.loops);
+    return QApplication::exec();
+}
