@@ -99,8 +99,12 @@ QString MediaWindow::fileName() const
 void MediaWindow::setFileName(const QString &path)
 {
     const bool hadMedia = !m_fileName.isEmpty();
+    // The engine's own reports while closing and opening are folded into the notifications
+    // below, so that media changed comes first.
+    m_inCommand = true;
     closeMedia();
     if (path.isEmpty()) {
+        m_inCommand = false;
         if (hadMedia) {
             postMediaChanged();
             postSizeChanged();
@@ -133,6 +137,7 @@ void MediaWindow::setFileName(const QString &path)
         }
     }
 
+    m_inCommand = false;
     if (!m_fileName.isEmpty())
         applyZoomSize();
     syncPlayBar();
