@@ -1,0 +1,23 @@
+#include "SkinColours.h"
+#include "VelmoraWindow.h"
+
+#include "platform/Platform.h"
+
+#include <QApplication>
+
+// The FLC/FLI module. Started with no argument; a file given on the command line is opened
+// and played at once.
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    // Only the application name: a display name would be appended to the window title,
+    // which the main program looks up exactly.
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    const auto platform = makeDesktopPlatform(QApplication::applicationDirPath());
+    VelmoraWindow window(SkinColours::read(*platform->settings));
+    window.show();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        window.openFile(arguments.at(1));
+    return QApplication::exec();
+}
