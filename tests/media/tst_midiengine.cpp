@@ -60,7 +60,9 @@ private slots:
     void seekWhilePlayingContinuesFromThere();
     void seekRestoresInstruments_data();
     void seekRestoresInstruments();
+    void speedChangeKeepsThePosition();
     void repeatRestartsWithoutEnding();
+    void emptySongEndsAtOnceEvenRepeating();
     void playStopsAtItsEndPoint();
     void haltKeepsThePosition_data();
     void haltKeepsThePosition();
@@ -314,6 +316,30 @@ void TestMidiEngine::seekRestoresInstruments()
     QCOMPARE(engine.channelProgram(1), program1);
 }
 
+void TestMidiEngine::speedChangeKeepsThePosition()
+{
+    REQUIRE_SOUNDFONT();
+    MidiEngine engine;
+    engine.setOutput(MidiEngine::Output::Silent);
+    QVERIFY(engine.open(write("song.mid", twoTempoSong(0))));
+    engine.play(-1, false);
+    QTest::qWait(300);
+    const qint64 before = engine.positionMs();
+    engine.setSpeed(2.0);
+    const qint64 after = engine.positionMs();
+    QVERIFY2(std::abs(after - before) <= 20,
+             qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
+    QElapsedTimer wall;
+    wall.start();
+    QTest::qWait(300);
+    const qint64 advanced = engine.positionMs() - after;
+    const qint64 expected = 2 * wall.elapsed();
+    QVERIFY2(std::abs(advanced - expected) <= 100,
+             qPrintable(QStringLiteral("advanced %1, expected %2").arg(advanced).arg(expected)));
+    engine.setSpeed(50.0); // clamped to 4
+    QCOMPARE(engine.speed(), 4.0);
+}
+
 void TestMidiEngine::repeatRestartsWithoutEnding()
 {
     REQUIRE_SOUNDFONT();
@@ -341,6 +367,22 @@ void TestMidiEngine::repeatRestartsWithoutEnding()
     QCOMPARE(ended.count(), 0);
     QCOMPARE(states.count(), 1);
     QCOMPARE(engine.state(), MediaEngine::State::Playing);
+}
+
+void TestMidiEngine::emptySongEndsAtOnceEvenRepeating()
+{
+    REQUIRE_SOUNDFONT();
+    MidiWriter w(0, 480);
+    const int t = w.addTrack();
+    w.programChange(t, 0, 0, 5);
+    MidiEngine engine;
+    engine.setOutput(MidiEngine::Output::Silent);
+    QVERIFY(engine.open(write("empty.mid", w.toSmf())));
+    QCOMPARE(engine.lengthMs(), 0);
+    QSignalSpy ended(&engine, &MediaEngine::ended);
+    engine.play(-1, true);
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 1000);
+    QCOMPARE(engine.state(), MediaEngine::State::Stopped);
 }
 
 void TestMidiEngine::playStopsAtItsEndPoint()

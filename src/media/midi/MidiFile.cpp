@@ -140,6 +140,7 @@ bool MidiFile::parseSmf(const char *bytes, qsizetype size, const Limits &limits)
     }
 
     std::vector<TempoPoint> tempos;
+    std::vector<std::size_t> trackStarts;
     qint64 pos = 8 + headerLength;
     qint64 sequenceEnd = 0; // format 2: where the next sequence starts
     while (pos + 8 <= size && m_trackCount < limits.maxTracks) {
@@ -161,6 +162,7 @@ bool MidiFile::parseSmf(const char *bytes, qsizetype size, const Limits &limits)
         const qint64 offset = m_format == 2 ? sequenceEnd : 0;
         if (m_format == 2 && m_trackCount > 0 && m_ticksPerQuarter > 0)
             tempos.push_back({offset, 0.0, kDefaultUsPerQuarter}); // each sequence starts afresh
+        trackStarts.push_back(m_events.size());
         const TrackResult result
             = parseTrack(data + start, data + start + length, m_trackCount, offset, tempos, limits);
         if (result.damaged)
@@ -174,12 +176,15 @@ bool MidiFile::parseSmf(const char *bytes, qsizetype size, const Limits &limits)
         return false;
     }
 
-    // Stable, so simultaneous events keep the order of their tracks and of the file.
-    std::stable_sort(m_events.begin(), m_events.end(),
-                     [](const MidiEvent &a, const MidiEvent &b) { return a.tick < b.tick; });
+    mergeTracks(trackStarts);
     buildTempoMap(std::move(tempos));
-    for (MidiEvent &event : m_events)
-        event.ms = tickToMs(event.tick);
+    // Events and tempo points are both in time order: one walk gives every event its time.
+    std::size_t point = 0;
+    for (MidiEvent &event : m_events) {
+        while (point + 1 < m_tempoMap.size() && m_tempoMap[point + 1].tick <= event.tick)
+            ++point;
+        event.ms = timeAt(m_tempoMap[point], event.tick);
+    }
     m_valid = true;
     return true;
 }
@@ -270,6 +275,36 @@ MidiFile::TrackResult MidiFile::parseTrack(const quint8 *p, const quint8 *end, i
     return result;
 }
 
+void MidiFile::mergeTracks(std::vector<std::size_t> starts)
+{
+    // Each track is in time order already; merging neighbours pairwise is stable, so
+    // simultaneous events keep the order of their tracks and of the file.
+    const auto byTick = [](const MidiEvent &a, const MidiEvent &b) {
+        return a.tick < b.tick;
+    };
+    starts.push_back(m_events.size());
+    while (starts.size() > 2) {
+        std::vector<std::size_t> merged;
+        std::size_t i = 0;
+        for (; i + 2 < starts.size(); i += 2) {
+            std::inplace_merge(m_events.begin() + qsizetype(starts[i]),
+                               m_events.begin() + qsizetype(starts[i + 1]),
+                               m_events.begin() + qsizetype(starts[i + 2]), byTick);
+            merged.push_back(starts[i]);
+        }
+        for (; i < starts.size(); ++i)
+            merged.push_back(starts[i]);
+        starts = std::move(merged);
+    }
+}
+
+double MidiFile::timeAt(const TempoPoint &point, qint64 tick) const
+{
+    if (m_smpteTicksPerSecond > 0)
+        return double(tick) * 1000.0 / m_smpteTicksPerSecond;
+    return point.ms + double(tick - point.tick) * point.usPerQuarter / (1000.0 * m_ticksPerQuarter);
+}
+
 void MidiFile::buildTempoMap(std::vector<TempoPoint> tempos)
 {
     std::stable_sort(tempos.begin(), tempos.end(),
@@ -302,8 +337,7 @@ double MidiFile::tickToMs(qint64 tick) const
         return 0.0;
     auto it = std::upper_bound(m_tempoMap.begin(), m_tempoMap.end(), tick,
                                [](qint64 t, const TempoPoint &p) { return t < p.tick; });
-    const TempoPoint &point = it == m_tempoMap.begin() ? m_tempoMap.front() : *std::prev(it);
-    return point.ms + double(tick - point.tick) * point.usPerQuarter / (1000.0 * m_ticksPerQuarter);
+    return timeAt(it == m_tempoMap.begin() ? m_tempoMap.front() : *std::prev(it), tick);
 }
 
 qint64 MidiFile::msToTick(double ms) const

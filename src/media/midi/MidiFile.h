@@ -90,7 +90,9 @@ private:
     bool parseSmf(const char *data, qsizetype size, const Limits &limits);
     TrackResult parseTrack(const quint8 *p, const quint8 *end, int track, qint64 tickOffset,
                            std::vector<TempoPoint> &tempos, const Limits &limits);
+    void mergeTracks(std::vector<std::size_t> starts);
     void buildTempoMap(std::vector<TempoPoint> tempos);
+    double timeAt(const TempoPoint &point, qint64 tick) const;
 
     bool m_valid = false;
     bool m_partial = false;
