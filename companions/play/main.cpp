@@ -2,6 +2,7 @@
 #include "PlayWindow.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <cstdio>
 
@@ -23,6 +24,9 @@ int main(int argc, char **argv)
         return 1;
     }
     QObject::connect(&window, &PlayWindow::finished, &app, [] { QApplication::exit(0); });
+    // Without a window manager the full-screen request alone leaves the window small.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->geometry());
     window.showFullScreen();
     window.raise();
     window.activateWindow();
