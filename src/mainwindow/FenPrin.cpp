@@ -14,33 +14,116 @@
 #include "colours/ConfigurationMenu.h"
 #include "controls/ZarnBttn.h"
 #include "controls/ZarnPanel.h"
+#include "controls/files/DirList.h"
+#include "controls/files/DriveList.h"
+#include "controls/files/FileList.h"
 #include "core/Twips.h"
 #include "dialogs/Conseils.h"
+#include "fli/FlicHandover.h"
 #include "mainwindow/FenPrinLayout.h"
+#include "mainwindow/MainWindowLayout.h"
+#include "media/MediaWindow.h"
+#include "player/AnimationInfo.h"
+#include "player/FileSelection.h"
+#include "player/SettingsPanel.h"
+#include "player/Slideshow.h"
+#include "player/Transport.h"
+#include "sounds/OutsidePrograms.h"
+#include "sounds/SoundPanel.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
 
 FenPrin::FenPrin(AppContext &context, QWidget *parent)
     : Form(QStringLiteral("FenPrin"), parent)
     , m_context(context)
-    , m_dialog(context.platform.dialogs->create())
+    , m_dialogue1(context.platform.dialogs->create())
+    , m_dialogue2(context.platform.dialogs->create())
 {
     setWindowTitle(QStringLiteral("Kinovue ST"));
     build(fenPrinLayout());
     for (const char *display : {"VitText", "VolText", "ZoomText"})
         panel(QString::fromUtf8(display))->setGradientSens(-1);
+    createMediaWindows();
+    createFileLists();
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer1.setInterval(1000);
+    m_timer2.setObjectName(QStringLiteral("Timer2"));
+    m_timer2.setInterval(10);
 
-    m_colourEditor = std::make_unique<ColourEditor>(context, *m_dialog);
+    m_colourEditor = std::make_unique<ColourEditor>(context, *m_dialogue1);
     m_menu = new ConfigurationMenu(*this, context, *m_colourEditor);
     m_menu->repaint = [this] {
         ProcCoulDefUtil();
     };
 
+    m_layout = new MainWindowLayout(*this, m_state, *m_mciWnd1);
+    m_transport = new Transport(*this, m_state, *m_mciWnd1, m_timer1);
+    m_info = new AnimationInfo(*this, m_state, *m_mciWnd1, *m_layout, context);
+    m_settings = new SettingsPanel(*this, m_state, *m_mciWnd1);
+    m_settings->restoreWindow = [this] {
+        m_layout->restore();
+    };
+    m_files = new FileSelection(*this, m_state, *m_mciWnd1, *m_dialogue1, context);
+    m_slideshow = new Slideshow(*this, m_state, *m_mciWnd1, m_timer1, *m_files);
+    connect(this, &FenPrin::backgroundClicked, m_slideshow, &Slideshow::backgroundClicked);
+    m_flic = new FlicHandover(*this, m_state, *m_dialogue1, *m_files, context);
+    m_slideshow->playFlicSequence = [this] {
+        m_flic->playSequence();
+    };
+    m_sounds = new SoundPanel(*this, m_state, *m_mciWnd2, m_timer2, *m_dialogue2, context);
+    m_outside = new OutsidePrograms(*this, m_state, *m_dialogue1, context);
+    m_menu->openImages = [this] {
+        m_outside->startImages();
+    };
+
     wireTitleBar();
     wireHelp();
+    wireLeftColumn();
     HoverHints::install(*this, context.general);
+}
+
+void FenPrin::createMediaWindows()
+{
+    m_mciWnd1 = new MediaWindow(m_context.engines);
+    add(m_mciWnd1, QStringLiteral("MCIWnd1"), {}, QRectF(2580, 3795, 4395, 255));
+    m_mciWnd1->hide();
+    m_mciWnd2 = new MediaWindow(m_context.engines);
+    add(m_mciWnd2, QStringLiteral("MCIWnd2"), QStringLiteral("Forme1"), QRectF(780, 120, 675, 255));
+    m_mciWnd2->hide();
+}
+
+void FenPrin::createFileLists()
+{
+    auto *drives = new DriveList;
+    add(drives, QStringLiteral("Lecteur1"), QStringLiteral("PSeqAVI"), QRectF(60, 60, 1635, 315));
+    auto *folders = new DirList;
+    add(folders, QStringLiteral("Répertoire1"), QStringLiteral("PSeqAVI"),
+        QRectF(60, 450, 1635, 1440));
+    auto *files = new FileList;
+    add(files, QStringLiteral("Fichier1"), QStringLiteral("PSeqAVI2"), QRectF(60, 30, 1635, 1845));
+    files->setMultiSelect(true);
+    files->setPattern(QStringLiteral("*.avi;*.mov"));
+    folders->setPath(QDir::currentPath());
+    files->setPath(folders->path());
+    drives->setDrive(folders->path());
+}
+
+void FenPrin::wireLeftColumn()
+{
+    connect(panel(QStringLiteral("CPAVI")), &ZarnPanel::clicked, this,
+            [this] { SharedProcedures::ProcSonRessource(m_context, 19); });
+    ZarnBttn *restore = button(QStringLiteral("CmdRestaure"));
+    connect(restore, &ZarnBttn::clicked, this, [this] { m_layout->restore(); });
+    connect(restore, &ZarnBttn::mouseDown, this, [this](const ControlMouse &mouse) {
+        if (mouse.button == 2)
+            SharedProcedures::ProcPressePapiers(m_context);
+    });
+    connect(button(QStringLiteral("CmdAideZoom")), &ZarnBttn::clicked, this,
+            [this] { SharedProcedures::showHelpTopic(m_context, 2); });
 }
 
 FenPrin::~FenPrin() = default;
@@ -98,6 +181,7 @@ void FenPrin::load()
     g.CurseurRouge = g.CurseurVert = g.CurseurBleu = 255;
     m_state.FondAffiche = false;
     m_state.IndexFiltre = 4;
+    m_mciWnd1->setShowPlayBar(false);
 
     const std::pair<const char *, QPointF> panels[] = {
         {"FondRéglages", {0, 600}},   {"PSeqAVI", {0, 600}},    {"FondSons", {0, 600}},
@@ -107,6 +191,9 @@ void FenPrin::load()
         if (QWidget *p = control(QString::fromUtf8(name)))
             Twips::move(p, place.x(), place.y());
     }
+
+    m_loaded = true;
+    m_layout->resizeStep();
 
     if (g.ConseilDemarrage == QStringLiteral("Oui"))
         openTips();
@@ -140,5 +227,20 @@ void FenPrin::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         activate();
+    if (event->type() == QEvent::WindowStateChange && m_loaded)
+        m_layout->resizeStep();
     Form::changeEvent(event);
+}
+
+void FenPrin::resizeEvent(QResizeEvent *event)
+{
+    Form::resizeEvent(event);
+    if (m_loaded)
+        m_layout->resizeStep();
+}
+
+void FenPrin::mousePressEvent(QMouseEvent *event)
+{
+    Form::mousePressEvent(event);
+    emit backgroundClicked();
 }

@@ -3,12 +3,24 @@
 #include "controls/Form.h"
 #include "mainwindow/FenPrinState.h"
 
+#include <QTimer>
+
 #include <memory>
 
 struct AppContext;
+class AnimationInfo;
+class FileSelection;
+class FlicHandover;
+class OutsidePrograms;
+class Slideshow;
+class SoundPanel;
 class ColourEditor;
 class CommonDialog;
 class ConfigurationMenu;
+class MainWindowLayout;
+class MediaWindow;
+class SettingsPanel;
+class Transport;
 
 // The main window: builds its controls from the layout table and wires them to the
 // behaviour areas that act on them.
@@ -28,19 +40,58 @@ public:
     void ProcCoulDefUtil();
 
     FenPrinState &state() { return m_state; }
-    CommonDialog &dialog() { return *m_dialog; }
+    // The shared file dialog of the main window's choices, and the sound player's own.
+    CommonDialog &dialogue1() { return *m_dialogue1; }
+    CommonDialog &dialogue2() { return *m_dialogue2; }
+    MediaWindow &mciWnd1() { return *m_mciWnd1; }
+    MediaWindow &mciWnd2() { return *m_mciWnd2; }
+    QTimer &timer1() { return m_timer1; }
+    QTimer &timer2() { return m_timer2; }
+    MainWindowLayout &layout() { return *m_layout; }
+    Transport &transport() { return *m_transport; }
+    AnimationInfo &animationInfo() { return *m_info; }
+    SettingsPanel &settingsPanel() { return *m_settings; }
+    FileSelection &fileSelection() { return *m_files; }
+    Slideshow &slideshow() { return *m_slideshow; }
+    FlicHandover &flicHandover() { return *m_flic; }
+    SoundPanel &soundPanel() { return *m_sounds; }
+    OutsidePrograms &outsidePrograms() { return *m_outside; }
+
+signals:
+    // A press on the window's own background, outside every control.
+    void backgroundClicked();
 
 protected:
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void createMediaWindows();
+    void createFileLists();
     void wireTitleBar();
     void wireHelp();
+    void wireLeftColumn();
     void openTips();
 
     AppContext &m_context;
     FenPrinState m_state;
-    std::unique_ptr<CommonDialog> m_dialog;
+    bool m_loaded = false;
+    std::unique_ptr<CommonDialog> m_dialogue1;
+    std::unique_ptr<CommonDialog> m_dialogue2;
     std::unique_ptr<ColourEditor> m_colourEditor;
+    MediaWindow *m_mciWnd1 = nullptr;
+    MediaWindow *m_mciWnd2 = nullptr;
+    QTimer m_timer1;
+    QTimer m_timer2;
     ConfigurationMenu *m_menu = nullptr;
+    MainWindowLayout *m_layout = nullptr;
+    Transport *m_transport = nullptr;
+    AnimationInfo *m_info = nullptr;
+    SettingsPanel *m_settings = nullptr;
+    FileSelection *m_files = nullptr;
+    Slideshow *m_slideshow = nullptr;
+    FlicHandover *m_flic = nullptr;
+    SoundPanel *m_sounds = nullptr;
+    OutsidePrograms *m_outside = nullptr;
 };

@@ -30,9 +30,22 @@ ControlSpec band(const char *name, double l, double t, double w, double h)
     return c(name, B, "", l, t, w, h, {}, {}, Pictogram::None, true, false);
 }
 
-ControlSpec menuItem(const char *name, const char *menu, double top, const QString &caption)
+ControlSpec menuItem(const char *name, const char *menu, double top, const QString &caption,
+                     double width = 2835)
 {
-    return c(name, B, menu, 300, top, 2835, 255, caption);
+    return c(name, B, menu, 300, top, width, 255, caption);
+}
+
+ControlSpec line(const char *name, const char *menu, double top, double width)
+{
+    return c(name, ControlKind::Line, menu, 300, top, width, 15);
+}
+
+ControlSpec warning(int index, double top, double height, const QString &text)
+{
+    ControlSpec s = c("", L, "FondAvertissement", 120, top, 4995, height, text);
+    s.name = QStringLiteral("LblAvert%1").arg(index);
+    return s;
 }
 
 } // namespace
@@ -162,10 +175,105 @@ QList<ControlSpec> fenPrinLayout()
         menuItem("CmdSupprCle", "PopUpInfos", 3420, "Désinstallation"),
         menuItem("CmdImages", "PopUpInfos", 3660, "Galerix"),
         menuItem("CmdFerMnu", "PopUpInfos", 4380, "Fermer le menu"),
-        c("Line1", ControlKind::Line, "PopUpInfos", 300, 360, 2835, 15),
-        c("Line2", ControlKind::Line, "PopUpInfos", 300, 2640, 2835, 15),
-        c("Line3", ControlKind::Line, "PopUpInfos", 300, 3300, 2835, 15),
-        c("Line4", ControlKind::Line, "PopUpInfos", 300, 4140, 2835, 15),
+        line("Line1", "PopUpInfos", 360, 2835),
+        line("Line2", "PopUpInfos", 2640, 2835),
+        line("Line3", "PopUpInfos", 3300, 2835),
+        line("Line4", "PopUpInfos", 4140, 2835),
+
+        // The AVI menu and the file panel it opens.
+        c("mnuSeqAVI", P, "", 1800, 2280, 2595, 1635, "Séquence AVI", {}, Pic::None, false),
+        menuItem("mnuToutRep", "mnuSeqAVI", 60, "Tout le dossier", 2175),
+        menuItem("mnuSelecFic", "mnuSeqAVI", 300, "Sélection de fichiers", 2175),
+        menuItem("mnuListFic", "mnuSeqAVI", 540, "Liste des fichiers", 2175),
+        menuItem("mnuAide", "mnuSeqAVI", 900, "Aide", 2175),
+        menuItem("mnuAnnul", "mnuSeqAVI", 1260, "Fermer le menu", 2175),
+        line("Line5", "mnuSeqAVI", 840, 2175),
+        line("Line6", "mnuSeqAVI", 1200, 2175),
+        c("PSeqAVI", P, "", 0, 600, 1755, 1920, {}, {}, Pic::None, false),
+        c("PSeqAVI2", P, "", 0, 2520, 1755, 2520, {}, {}, Pic::None, false),
+        c("CmdOKSeqAVI", B, "PSeqAVI2", 240, 1980, 555, 495, {}, "OK", Pic::Ok),
+        c("CmdAnnulSeqAVI", B, "PSeqAVI2", 900, 1980, 555, 495, {}, "Annuler", Pic::Cancel),
+
+        // The warning before a full-screen slideshow.
+        c("FondAvertissement", P, "", 1800, 660, 5235, 4815, "Séquence d'animation en plein écran",
+          {}, Pic::None, false),
+        warning(1, 360, 600,
+                "Cette option, si vous cliquez sur 'OK', va lancer la séquence d'animations en "
+                "plein écran. Et ceci sous votre entière responsabilité."),
+        warning(2, 960, 180, "La procédure d'interruption est parfois un peu longue :"),
+        warning(3, 1140, 360,
+                "- cliquer avec le bouton droit de la souris pour interrompre l'animation en "
+                "cours."),
+        warning(4, 1500, 360,
+                "- cliquer avec le bouton gauche soit sur le bouton STOP soit sur une partie "
+                "libre de la fenêtre."),
+        warning(5, 1860, 570,
+                "Le bouton de lancement de séquence d'animations doit devenir visible (il est "
+                "probable qu'il vous faudra plusieurs essais)."),
+        warning(6, 2430, 570,
+                "- cliquer de nouveau avec le bouton droit de la souris pour interrompre "
+                "l'animation en cours et revenir à la fenêtre normale."),
+        warning(7, 3000, 240, "- Ouf !!!"),
+        warning(8, 3240, 660,
+                "En cas d'erreur, cliquez de nouveau avec le bouton droit de la souris sur le "
+                "bouton de 'slideshow' puis cliquez sur le bouton 'Annuler' dans cette boîte de "
+                "dialogue."),
+        warning(9, 3900, 300,
+                "NOTA : il peut s'avérer préférable de n'utiliser que des AVI pour cette "
+                "option..."),
+        c("CmdOKAvertSeqAVI", B, "FondAvertissement", 2940, 4200, 555, 495, {}, "OK", Pic::Ok),
+        c("CmdAnnulAvertSeqAVI", B, "FondAvertissement", 4200, 4200, 555, 495, {}, "Annuler",
+          Pic::Cancel),
+
+        // The FLC/FLI menu.
+        c("mnuSeqFLI", P, "", 1800, 2760, 2595, 2235, "Animations FLC et FLI", {}, Pic::None,
+          false),
+        menuItem("mnuFich1FLI", "mnuSeqFLI", 60, "Un fichier une fois", 2175),
+        menuItem("mnuFichRepFLI", "mnuSeqFLI", 300, "Un fichier en boucle", 2175),
+        menuItem("mnuToutRepFLI", "mnuSeqFLI", 660, "Tout le dossier", 2175),
+        menuItem("mnuSelecFicFLI", "mnuSeqFLI", 900, "Sélection de fichiers", 2175),
+        menuItem("mnuListFicFLI", "mnuSeqFLI", 1140, "Liste des fichiers", 2175),
+        menuItem("mnuAideFLI", "mnuSeqFLI", 1500, "Aide", 2175),
+        menuItem("mnuAnnulFLI", "mnuSeqFLI", 1860, "Fermer le menu", 2175),
+        line("Line7", "mnuSeqFLI", 600, 2175),
+        line("Line8", "mnuSeqFLI", 1440, 2175),
+        line("Line9", "mnuSeqFLI", 1800, 2175),
+
+        // The players menu.
+        c("mnuWinMCI", P, "", 1800, 1260, 2895, 1875, "Lecteurs multimédia", {}, Pic::None, false),
+        menuItem("mnuActiveMovie", "mnuWinMCI", 60, "ActiveMovie", 2475),
+        menuItem("mnuLectMulti", "mnuWinMCI", 300, "Lecteur multimédia", 2475),
+        menuItem("mnuMPlayer", "mnuWinMCI", 540, "Lecteur Windows Media", 2475),
+        menuItem("mnuWMPlayer", "mnuWinMCI", 780, "Windows Media Player", 2475),
+        menuItem("mnuMusicSons", "mnuWinMCI", 1140, "Musique et sons", 2475),
+        menuItem("mnuAnnul2", "mnuWinMCI", 1500, "Fermer le menu", 2475),
+        line("Line10", "mnuWinMCI", 1080, 2475),
+        line("Line11", "mnuWinMCI", 1440, 2475),
+
+        // The sounds panel.
+        c("FondSons", P, "", 0, 600, 1755, 2220, {}, {}, Pic::None, false),
+        c("CmdSTWave", B, "FondSons", 180, 180, 600, 480, {}, "StudioWave (SoundBlaster)",
+          Pic::Record),
+        c("CmdMix", B, "FondSons", 960, 240, 600, 480, {}, "Table de mixage (SoundBlaster)",
+          Pic::Settings),
+        c("CmdTelecom", B, "FondSons", 180, 900, 600, 480, {}, "Télécommande (SoundBlaster)",
+          Pic::Players),
+        c("CmdWave", B, "FondSons", 960, 900, 600, 480, {}, "Platine Wave (SoundBlaster)",
+          Pic::Speaker),
+        c("CmdMidi", B, "FondSons", 180, 1620, 600, 480, {}, "Platine Midi (SoundBlaster",
+          Pic::Note),
+        c("CmdCD", B, "FondSons", 960, 1620, 600, 480, {}, "Platine CD (SoundBlaster)", Pic::Play),
+        c("FondSons2", P, "", 0, 2820, 1755, 2220, {}, {}, Pic::None, false),
+        c("CmdSoundrec", B, "FondSons2", 180, 120, 600, 480, {},
+          "Exécute l'enregistreur de sons de Windows/Contrôle du volume", Pic::Record),
+        c("CmdMP3", B, "FondSons2", 960, 120, 600, 480, {}, "Lecture des MP3", Pic::Note),
+        c("CmdLect", B, "FondSons2", 180, 780, 600, 480, {}, "Lecture/copie des fichiers son",
+          Pic::Copy),
+        c("CmdMPlayer", B, "FondSons2", 960, 780, 600, 480, {}, "Lecteur multimédia", Pic::Players),
+        c("CmdSortie", B, "FondSons2", 180, 1380, 600, 480, {}, "Quitte le menu 'Sons'",
+          Pic::Close),
+        c("CmdAideSons", B, "FondSons2", 960, 1380, 600, 480, {}, "Appel de la rubrique d'aide",
+          Pic::Help),
     };
     return t;
 }

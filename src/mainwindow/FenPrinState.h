@@ -24,6 +24,10 @@ struct FenPrinState
     // Media.
     QString NomAnimation;
     QString FichierCourant;
+    bool FichierClique = false;
+    bool BoucleSon = false;
+    QString NomSon;
+    bool MenuAnimations = false;
 
     // Settings panel.
     int ZoomAvant = 100;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// Command lines of the FLC/FLI companion programs: pure functions of the program folder, the
+// path separator and the file name, so both the Windows and the native forms can be checked.
+namespace FlicCommands {
+
+inline constexpr int Once = 1;
+inline constexpr int Endless = 65535;
+
+// "C:\KV\Play.exe C:\ANIM\A.FLC -L65535"
+QString player(const QString &programFolder, QChar separator, const QString &file, int count);
+QString module(const QString &programFolder, QChar separator);
+
+} // namespace FlicCommands

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QSizeF>
+
+#include <functional>
+
+class Form;
+class MediaWindow;
+struct FenPrinState;
+
+// Re-lays the main window out whenever its size or state changes: the bands follow the
+// edges, the media pane stays centred in its frame, and with no media the window snaps back
+// to its default size. Also the restore button and the fitting of the frame to the pane.
+class MainWindowLayout : public QObject
+{
+    Q_OBJECT
+
+public:
+    MainWindowLayout(Form &window, FenPrinState &state, MediaWindow &media);
+
+    // The resize step, run after every change of the window's size or state.
+    void resizeStep();
+    // The restore button: shrink to the pane, centre, bring to front.
+    void restore();
+    // Frame, bar and picture area placed around the pane for the current window size.
+    void fitFrame();
+    // Places the right bands against the right edge.
+    void placeRightBands();
+    // No media: default size and placement.
+    void defaultLayout();
+    // Size change of the window made by the program; the resize step follows.
+    void setWindowSize(double width, double height);
+    void centreOnScreen();
+    static QSizeF screenTwips();
+
+    // The background screen: shown again on restore, unloaded on minimise.
+    std::function<void()> showBackground;
+    std::function<void()> unloadBackground;
+
+private:
+    void placeDefaultPane();
+    void placeBarAndPicture();
+    bool hasMedia() const;
+
+    Form &m_window;
+    FenPrinState &m_state;
+    MediaWindow &m_media;
+    bool m_inStep = false;
+};

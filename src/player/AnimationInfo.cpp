@@ -1,0 +1,120 @@
+#include "AnimationInfo.h"
+
+#include "app/AppContext.h"
+#include "app/SharedProcedures.h"
+#include "controls/Form.h"
+#include "controls/ScrollBar.h"
+#include "controls/ZarnBttn.h"
+#include "controls/ZarnPanel.h"
+#include "core/Twips.h"
+#include "mainwindow/FenPrinState.h"
+#include "mainwindow/MainWindowLayout.h"
+#include "mainwindow/PaneGeometry.h"
+#include "media/MediaWindow.h"
+
+AnimationInfo::AnimationInfo(Form &window, FenPrinState &state, MediaWindow &media,
+                             MainWindowLayout &layout, AppContext &context)
+    : QObject(&window)
+    , m_window(window)
+    , m_state(state)
+    , m_media(media)
+    , m_layout(layout)
+    , m_context(context)
+{
+    connect(&media, &MediaWindow::mediaChanged, this, &AnimationInfo::onMediaChanged);
+    connect(&media, &MediaWindow::sizeChanged, this, &AnimationInfo::onSizeChanged);
+    connect(window.panel(QStringLiteral("CadreAVI")), &ZarnPanel::mouseDown, this,
+            [this](const ControlMouse &mouse) {
+                if (mouse.button == 2)
+                    SharedProcedures::showHelpTopic(m_context, 1);
+                else
+                    showInformation();
+            });
+}
+
+void AnimationInfo::onMediaChanged()
+{
+    const QString name = m_media.fileName();
+    ZarnBttn *settings = m_window.button(QStringLiteral("CmdReglMCI"));
+    if (!name.isEmpty()) {
+        m_layout.fitFrame();
+        if (settings)
+            settings->setEnabled(true);
+        m_layout.placeRightBands();
+        m_state.NomAnimation = name;
+    } else {
+        m_layout.defaultLayout();
+        if (settings)
+            settings->setEnabled(false);
+        m_layout.resizeStep();
+    }
+}
+
+void AnimationInfo::setZoomDisplay(int zoom)
+{
+    if (auto *bar = m_window.get<ScrollBar>(QStringLiteral("VSZoom")))
+        bar->setValue(zoom);
+    if (ZarnPanel *text = m_window.panel(QStringLiteral("ZoomText")))
+        text->setCaption(QString::number(zoom));
+}
+
+void AnimationInfo::onSizeChanged()
+{
+    if (m_state.PleinEcran)
+        return;
+    const QSizeF screen = MainWindowLayout::screenTwips();
+    QRectF pane = Twips::rect(&m_media);
+    if (pane.width() > screen.width() - PaneGeometry::WindowMarginWidth
+        || pane.height() > screen.height() - PaneGeometry::WindowMarginHeight) {
+        m_media.setZoom(100);
+        setZoomDisplay(m_media.zoom());
+        pane = Twips::rect(&m_media);
+    }
+    if (!m_window.isMinimized() && !m_window.isMaximized()) {
+        const QSizeF grown = PaneGeometry::grownForNotification(
+            m_window.twipsWidth(), m_window.twipsHeight(), pane.width(), pane.height());
+        if (grown != QSizeF(m_window.twipsWidth(), m_window.twipsHeight()))
+            m_layout.setWindowSize(grown.width(), grown.height());
+        m_layout.centreOnScreen();
+    }
+    if (!m_media.fileName().isEmpty()) {
+        m_layout.fitFrame();
+        m_layout.placeRightBands();
+    } else {
+        if (QWidget *bar = m_window.control(QStringLiteral("ButAVI")))
+            bar->hide();
+        m_media.hide();
+        m_layout.defaultLayout();
+        m_layout.resizeStep();
+    }
+}
+
+QString AnimationInfo::informationText(const QString &name, qint32 lengthMs, const QString &frames)
+{
+    const qint32 mn = lengthMs / 60000;
+    const qint32 rest = lengthMs - mn * 60000;
+    const qint32 sec = rest / 1000;
+    const qint32 ms = rest - sec * 1000;
+    return name + QStringLiteral("\n\nL'animation dure ") + QString::number(mn)
+           + QStringLiteral("mn.") + QString::number(sec) + QStringLiteral("sec.")
+           + QString::number(ms) + QStringLiteral("ms.\net comporte ") + frames
+           + QStringLiteral(" images");
+}
+
+void AnimationInfo::showInformation()
+{
+    if (m_media.fileName().isEmpty())
+        return;
+    m_media.setTimeFormat(QStringLiteral("ms"));
+    const qint32 length = m_media.length();
+    if (length == 0)
+        return;
+    m_media.setTimeFormat(QStringLiteral("frames"));
+    m_state.NbImages = QString::number(m_media.length());
+    MessageRequest request;
+    request.icon = MessageIcon::Information;
+    request.buttons = MessageButtons::Ok;
+    request.title = QStringLiteral("Informations sur l'animation");
+    request.text = informationText(m_state.NomAnimation, length, m_state.NbImages);
+    m_context.platform.messages->ask(request);
+}

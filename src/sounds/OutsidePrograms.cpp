@@ -1,0 +1,150 @@
+#include "OutsidePrograms.h"
+
+#include "app/AppContext.h"
+#include "controls/Form.h"
+#include "controls/ZarnBttn.h"
+#include "core/Logging.h"
+#include "core/Twips.h"
+#include "mainwindow/FenPrinState.h"
+#include "platform/CommonDialog.h"
+
+#include <QDir>
+
+namespace {
+
+struct FixedProgram
+{
+    const char *button;
+    const char *commandLine; // relative to the program folder when it starts with "sb16"
+};
+
+const FixedProgram SoundCardTools[] = {
+    {"CmdSTWave", "sb16/ctwave.exe"},  {"CmdMix", "sb16/ctmixer.exe"},
+    {"CmdTelecom", "sb16/remote.exe"}, {"CmdWave", "sb16/ctwav.exe"},
+    {"CmdMidi", "sb16/ctmidi.exe"},    {"CmdCD", "sb16/ctcd.exe"},
+};
+
+const FixedProgram SystemPrograms[] = {
+    {"CmdSoundrec", "sndrec32.exe"},
+    {"CmdMP3", "C:\\Program Files\\Windows Media Player\\mplayer2.exe"},
+    {"CmdMPlayer", "mplayer.exe "},
+};
+
+} // namespace
+
+OutsidePrograms::OutsidePrograms(Form &window, FenPrinState &state, CommonDialog &dialog,
+                                 AppContext &context)
+    : QObject(&window)
+    , m_window(window)
+    , m_state(state)
+    , m_dialog(dialog)
+    , m_context(context)
+{
+    for (const FixedProgram &tool : SoundCardTools) {
+        const QString line = inProgramFolder(QString::fromUtf8(tool.commandLine));
+        connect(window.button(QString::fromUtf8(tool.button)), &ZarnBttn::clicked, this,
+                [this, line] { start(line); });
+    }
+    for (const FixedProgram &program : SystemPrograms) {
+        const QString line = QString::fromUtf8(program.commandLine);
+        connect(window.button(QString::fromUtf8(program.button)), &ZarnBttn::clicked, this,
+                [this, line] { start(line); });
+    }
+    connect(window.button(QStringLiteral("CmdSoundrec")), &ZarnBttn::mouseDown, this,
+            [this](const ControlMouse &mouse) {
+                if (mouse.button == 2)
+                    start(QStringLiteral("sndvol32.exe "));
+            });
+    connect(window.button(QStringLiteral("CmdSonMCI")), &ZarnBttn::clicked, this,
+            [this] { togglePlayersMenu(false); });
+    connect(window.button(QStringLiteral("CmdMPAvi")), &ZarnBttn::clicked, this,
+            [this] { togglePlayersMenu(true); });
+    connect(window.button(QStringLiteral("mnuActiveMovie")), &ZarnBttn::clicked, this, [this] {
+        playWith(QStringLiteral(
+            "C:\\WINDOWS\\RUNDLL32.EXE C:\\WINDOWS\\SYSTEM\\amovie.ocx,RunDll /play "));
+    });
+    connect(window.button(QStringLiteral("mnuLectMulti")), &ZarnBttn::clicked, this, [this] {
+        hideMenu();
+        start(QStringLiteral("mplayer.exe "));
+    });
+    connect(window.button(QStringLiteral("mnuMPlayer")), &ZarnBttn::clicked, this, [this] {
+        playWith(QStringLiteral("C:\\Program Files\\Windows Media Player\\mplayer2.exe /play "));
+    });
+    connect(window.button(QStringLiteral("mnuWMPlayer")), &ZarnBttn::clicked, this, [this] {
+        playWith(QStringLiteral("C:\\Program Files\\Windows Media Player\\wmplayer.exe /play "));
+    });
+    connect(window.button(QStringLiteral("mnuAnnul2")), &ZarnBttn::clicked, this,
+            &OutsidePrograms::hideMenu);
+    connect(window.button(QStringLiteral("CmdLect")), &ZarnBttn::clicked, this, [this] {
+        m_context.general.ChoixMultivues = false;
+        if (openFileManager)
+            openFileManager();
+    });
+}
+
+QString OutsidePrograms::inProgramFolder(const QString &relative) const
+{
+    return Platform::joinPath(m_context.platform.programFolder, QDir::toNativeSeparators(relative),
+                              QDir::separator());
+}
+
+void OutsidePrograms::start(const QString &commandLine)
+{
+    const LaunchResult result = m_context.platform.launcher->start(commandLine);
+    if (result.status != LaunchStatus::Started)
+        qCDebug(lcApp) << "outside program not started:" << commandLine;
+}
+
+void OutsidePrograms::hideMenu()
+{
+    m_window.control(QStringLiteral("mnuWinMCI"))->hide();
+}
+
+void OutsidePrograms::togglePlayersMenu(bool forAnimations)
+{
+    m_state.MenuAnimations = forAnimations;
+    m_window.button(QStringLiteral("mnuMusicSons"))->setEnabled(!forAnimations);
+    QWidget *menu = m_window.control(QStringLiteral("mnuWinMCI"));
+    if (!menu->isHidden()) {
+        menu->hide();
+        return;
+    }
+    Twips::move(menu, 1800, 1260);
+    menu->show();
+    menu->raise();
+}
+
+void OutsidePrograms::playWith(const QString &commandPrefix)
+{
+    hideMenu();
+    CommonDialogState &d = m_dialog.state();
+    d.flags = 4;
+    d.cancelError = false;
+    if (m_state.MenuAnimations) {
+        d.title = QStringLiteral("Nom du fichier AVI (MPEG, MOV)");
+        d.filter = QStringLiteral(
+            "Animations AVI (MPG, MOV)|*.avi;*.mpg;*.mov|Tous les fichiers (*.*)|*.*");
+    } else {
+        d.title = QStringLiteral("Nom du fichier MIDI ou WAVE");
+        d.filter
+            = QStringLiteral("Sons MID, RMI et WAV|*.mid;*.rmi;*.wav|Tous les fichiers (*.*)|*.*");
+    }
+    d.filterIndex = m_state.IndexFiltre;
+    m_dialog.showOpen();
+    start(commandPrefix + d.fileName);
+}
+
+void OutsidePrograms::startImages()
+{
+    const LaunchResult result
+        = m_context.platform.launcher->start(inProgramFolder(QStringLiteral("galerix.pif")));
+    if (result.status == LaunchStatus::Started)
+        return;
+    MessageRequest request;
+    request.icon = MessageIcon::Exclamation;
+    request.buttons = MessageButtons::Ok;
+    request.title = QStringLiteral("Galerix");
+    request.text = QStringLiteral("Le fichier Galerix.pif est absent ou ses paramètres sont "
+                                  "incorrects");
+    m_context.platform.messages->ask(request);
+}

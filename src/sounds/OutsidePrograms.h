@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+struct AppContext;
+class CommonDialog;
+class Form;
+struct FenPrinState;
+
+// Buttons and menu entries that start other programs: the sound-card tools, the system's
+// sound and media players, and the sibling image program. Each starts and returns at once.
+class OutsidePrograms : public QObject
+{
+    Q_OBJECT
+
+public:
+    OutsidePrograms(Form &window, FenPrinState &state, CommonDialog &dialog, AppContext &context);
+
+    void togglePlayersMenu(bool forAnimations);
+    void playWith(const QString &commandPrefix);
+    // The configuration menu's "Galerix" entry, once the menu has hidden itself.
+    void startImages();
+    // Opens the media file manager; set by the window that owns it.
+    std::function<void()> openFileManager;
+
+private:
+    void start(const QString &commandLine);
+    QString inProgramFolder(const QString &relative) const;
+    void hideMenu();
+
+    Form &m_window;
+    FenPrinState &m_state;
+    CommonDialog &m_dialog;
+    AppContext &m_context;
+};

@@ -1,0 +1,153 @@
+#include "SoundPanel.h"
+
+#include "app/AppContext.h"
+#include "app/SharedProcedures.h"
+#include "controls/Form.h"
+#include "controls/ZarnBttn.h"
+#include "mainwindow/FenPrinState.h"
+#include "media/MediaWindow.h"
+#include "platform/CommonDialog.h"
+
+#include <QTimer>
+
+SoundPanel::SoundPanel(Form &window, FenPrinState &state, MediaWindow &media, QTimer &loopTimer,
+                       CommonDialog &dialog, AppContext &context)
+    : QObject(&window)
+    , m_window(window)
+    , m_state(state)
+    , m_media(media)
+    , m_timer(loopTimer)
+    , m_dialog(dialog)
+    , m_context(context)
+{
+    ZarnBttn *choose = window.button(QStringLiteral("CmdMid"));
+    connect(choose, &ZarnBttn::clicked, this, &SoundPanel::load);
+    connect(choose, &ZarnBttn::mouseDown, this, [this](const ControlMouse &mouse) {
+        if (mouse.button == 2)
+            showDuration();
+    });
+    connect(window.button(QStringLiteral("CmdMarche")), &ZarnBttn::clicked, this,
+            &SoundPanel::play);
+    connect(window.button(QStringLiteral("CmdLoop")), &ZarnBttn::clicked, this, &SoundPanel::loop);
+    connect(window.button(QStringLiteral("CmdARR")), &ZarnBttn::clicked, this, &SoundPanel::stop);
+    connect(window.button(QStringLiteral("mnuMusicSons")), &ZarnBttn::clicked, this,
+            &SoundPanel::showPanel);
+    connect(window.button(QStringLiteral("CmdSortie")), &ZarnBttn::clicked, this,
+            &SoundPanel::hidePanel);
+    connect(window.button(QStringLiteral("CmdAideSons")), &ZarnBttn::clicked, this,
+            [this] { SharedProcedures::showHelpTopic(m_context, 7); });
+    connect(&m_media, &MediaWindow::modeChanged, this, &SoundPanel::onModeChanged);
+    connect(&m_timer, &QTimer::timeout, this,
+            [this] { m_media.sendCommand(QStringLiteral("play from 0")); });
+}
+
+void SoundPanel::show(const char *name, bool visible)
+{
+    m_window.control(QString::fromUtf8(name))->setVisible(visible);
+}
+
+void SoundPanel::load()
+{
+    CommonDialogState &d = m_dialog.state();
+    d.flags = 4;
+    d.cancelError = false;
+    d.title = QStringLiteral("Nom du fichier MIDI, RMI ou WAVE");
+    d.filter = QStringLiteral("Sons MID, RMI et WAV|*.mid;*.rmi;*.wav");
+    d.filterIndex = 1;
+    m_dialog.showOpen();
+    m_media.setFileName(d.fileName);
+    const QString name = m_media.fileName();
+    if (!name.isEmpty()) {
+        m_window.button(QStringLiteral("CmdLoop"))->setEnabled(!m_state.BoucleSon);
+        m_window.button(QStringLiteral("CmdMarche"))->setEnabled(true);
+        m_state.NomSon = name;
+    }
+    if (name.right(3).isEmpty())
+        m_media.setFileName(d.fileName);
+}
+
+QString SoundPanel::durationText(const QString &name, qint32 lengthMs)
+{
+    const qint32 m = lengthMs / 60000;
+    const qint32 r = lengthMs - m * 60000;
+    const qint32 s = r / 1000;
+    const qint32 ms = r - s * 1000;
+    return name + QStringLiteral("\n\nLe son dure ") + QString::number(m) + QStringLiteral("mn.")
+           + QString::number(s) + QStringLiteral("sec.") + QString::number(ms)
+           + QStringLiteral("ms.");
+}
+
+void SoundPanel::showDuration()
+{
+    if (m_media.fileName().isEmpty())
+        return;
+    m_media.setTimeFormat(QStringLiteral("ms"));
+    const qint32 length = m_media.length();
+    if (length == 0)
+        return;
+    MessageRequest request;
+    request.icon = MessageIcon::Information;
+    request.buttons = MessageButtons::Ok;
+    request.title = QStringLiteral("Durée du son");
+    request.text = durationText(m_state.NomSon, length);
+    m_context.platform.messages->ask(request);
+}
+
+void SoundPanel::play()
+{
+    m_media.sendCommand(QStringLiteral("play from 0"));
+    show("CmdMarche", false);
+    show("CmdARR", true);
+}
+
+void SoundPanel::loop()
+{
+    m_window.button(QStringLiteral("CmdLoop"))->setEnabled(false);
+    show("CmdMarche", false);
+    show("CmdARR", true);
+    m_state.BoucleSon = true;
+    m_media.sendCommand(QStringLiteral("play from 0"));
+}
+
+void SoundPanel::stop()
+{
+    m_timer.stop();
+    m_media.sendCommand(QStringLiteral("stop"));
+    show("CmdARR", false);
+    show("CmdMarche", true);
+    m_window.button(QStringLiteral("CmdLoop"))->setEnabled(true);
+    m_state.BoucleSon = false;
+}
+
+void SoundPanel::onModeChanged()
+{
+    const QString mode = m_media.mode();
+    if (mode == QStringLiteral("stopped")) {
+        if (m_state.BoucleSon) {
+            if (!m_timer.isActive())
+                m_timer.start();
+        } else {
+            m_timer.stop();
+            show("CmdARR", false);
+            show("CmdMarche", true);
+        }
+    } else if (mode == QStringLiteral("playing")) {
+        m_timer.stop();
+    }
+}
+
+void SoundPanel::showPanel()
+{
+    m_window.control(QStringLiteral("mnuWinMCI"))->hide();
+    for (const char *name : {"FondSons", "FondSons2"}) {
+        QWidget *panel = m_window.control(QString::fromUtf8(name));
+        panel->raise();
+        panel->show();
+    }
+}
+
+void SoundPanel::hidePanel()
+{
+    show("FondSons", false);
+    show("FondSons2", false);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+
+struct AppContext;
+class CommonDialog;
+class Form;
+class MediaWindow;
+class QTimer;
+struct FenPrinState;
+
+// The small MIDI, RMI and WAVE player of the main window, its loop, and the sounds panel
+// that covers the left columns.
+class SoundPanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    SoundPanel(Form &window, FenPrinState &state, MediaWindow &media, QTimer &loopTimer,
+               CommonDialog &dialog, AppContext &context);
+
+    void load();
+    void showDuration();
+    void play();
+    void loop();
+    void stop();
+    void onModeChanged();
+    void showPanel();
+    void hidePanel();
+
+    static QString durationText(const QString &name, qint32 lengthMs);
+
+private:
+    void show(const char *name, bool visible);
+
+    Form &m_window;
+    FenPrinState &m_state;
+    MediaWindow &m_media;
+    QTimer &m_timer;
+    CommonDialog &m_dialog;
+    AppContext &m_context;
+};

@@ -1,0 +1,137 @@
+#include "TestMain.h"
+#include "WindowHarness.h"
+
+#include "controls/ZarnBttn.h"
+#include "dialogs/Conseils.h"
+
+#include <QCheckBox>
+#include <QTemporaryDir>
+
+using kvtest::WindowHarness;
+
+namespace {
+
+const QString TipsKey
+    = FakeSettingsStore::path(QStringLiteral("Kinovue ST"), QStringLiteral("Conseils du jour"),
+                              QStringLiteral("Conseil au démarrage"));
+
+void writeTips(const QString &folder, const QByteArray &bytes)
+{
+    QFile file(folder + QStringLiteral("/Conseils.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TipsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomFirstTipThenFileOrderWrapping_data()
+    {
+        QTest::addColumn<double>("random");
+        QTest::addColumn<QStringList>("sequence");
+        QTest::newRow("first line") << 0.0 << QStringList{"un", "deux", "trois", "un"};
+        QTest::newRow("second line") << 0.5 << QStringList{"deux", "trois", "un", "deux"};
+        QTest::newRow("last line") << 0.99 << QStringList{"trois", "un", "deux", "trois"};
+    }
+
+    void randomFirstTipThenFileOrderWrapping()
+    {
+        QFETCH(double, random);
+        QFETCH(QStringList, sequence);
+        QTemporaryDir dir;
+        writeTips(dir.path(), "un\ndeux\ntrois\n");
+        WindowHarness h;
+        h.fakes.platform.programFolder = dir.path();
+        h.fakes.random->sequence = {random};
+        auto *tips = new Conseils(h.context);
+        tips->load();
+        QStringList seen{tips->tipText()};
+        ZarnBttn *next = tips->button(QStringLiteral("CmdNextTip"));
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(next, Qt::LeftButton, {}, next->rect().center());
+            seen << tips->tipText();
+        }
+        QCOMPARE(seen, sequence);
+    }
+
+    void emptyLineIsATipOfItsOwnAndOldCodePageReads()
+    {
+        QTemporaryDir dir;
+        writeTips(dir.path(), "premi\xe8re\r\n\r\n\x80 trois\r\n");
+        WindowHarness h;
+        h.fakes.platform.programFolder = dir.path();
+        h.fakes.random->sequence = {0.0};
+        auto *tips = new Conseils(h.context);
+        tips->load();
+        QCOMPARE(tips->tips().count(), 3);
+        QCOMPARE(tips->tipText(), QStringLiteral("première"));
+        ZarnBttn *next = tips->button(QStringLiteral("CmdNextTip"));
+        QTest::mouseClick(next, Qt::LeftButton, {}, next->rect().center());
+        QCOMPARE(tips->tipText(), QString());
+        QTest::mouseClick(next, Qt::LeftButton, {}, next->rect().center());
+        QCOMPARE(tips->tipText(), QStringLiteral("€ trois"));
+    }
+
+    void missingFileShowsTheMessageAndNextDoesNothing()
+    {
+        QTemporaryDir dir;
+        WindowHarness h;
+        h.fakes.platform.programFolder = dir.path();
+        auto *tips = new Conseils(h.context);
+        tips->load();
+        const QString message = QStringLiteral(
+            "Le fichier Conseils.txt n'a pas été trouvé.\r\n\r\nVous n'auriez pas dû le supprimer "
+            "du dossier de Kinovue ST");
+        QCOMPARE(tips->tipText(), message);
+        ZarnBttn *next = tips->button(QStringLiteral("CmdNextTip"));
+        QTest::mouseClick(next, Qt::LeftButton, {}, next->rect().center());
+        QCOMPARE(tips->tipText(), message);
+    }
+
+    void emptyFileShowsNoTip()
+    {
+        QTemporaryDir dir;
+        writeTips(dir.path(), "");
+        WindowHarness h;
+        h.fakes.platform.programFolder = dir.path();
+        auto *tips = new Conseils(h.context);
+        tips->load();
+        QVERIFY(tips->tips().isEmpty());
+        QCOMPARE(tips->tipText(), QString());
+    }
+
+    void checkBoxWritesAtOnce()
+    {
+        WindowHarness h;
+        auto *tips = new Conseils(h.context);
+        tips->load();
+        auto *box = tips->get<QCheckBox>(QStringLiteral("chkLoadTipsAtStartup"));
+        QVERIFY(box->isChecked());
+        QVERIFY(h.fakes.settings->writes.isEmpty());
+        box->click();
+        QCOMPARE(h.fakes.settings->values.value(TipsKey), QStringLiteral("Non"));
+        QCOMPARE(h.general.ConseilDemarrage, QStringLiteral("Non"));
+        box->click();
+        QCOMPARE(h.fakes.settings->values.value(TipsKey), QStringLiteral("Oui"));
+    }
+
+    void okUnloadsTheDialog()
+    {
+        WindowHarness h;
+        auto *tips = new Conseils(h.context);
+        tips->load();
+        tips->show();
+        QCOMPARE(h.windows.count(), 1);
+        ZarnBttn *ok = tips->button(QStringLiteral("CmdOK"));
+        QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+        QCOMPARE(h.windows.count(), 0);
+        QCOMPARE(tips->size(), QSize(392, 240));
+    }
+};
+
+KV_TEST_MAIN(TipsTest)
+#include "tst_tips.moc"

@@ -1,0 +1,65 @@
+#pragma once
+
+// Everything a window test needs: fake platform services, fresh shared values, the loaded
+// windows, and fake media engines whose files the test scripts. Header-only: it is used by
+// the tests that link the windows library.
+
+#include "app/AppContext.h"
+#include "app/LoadedWindows.h"
+#include "media/FakeEngine.h"
+#include "media/MediaWindow.h"
+#include "platform/fake/FakePlatform.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+namespace kvtest {
+
+struct WindowHarness
+{
+    WindowHarness()
+        : context{fakes.platform, general, windows, MediaWindow::EngineFactory{}}
+    {
+        context.engines = [this](MediaKind) -> std::unique_ptr<MediaEngine> {
+            return std::make_unique<FakeEngine>(media);
+        };
+    }
+
+    ~WindowHarness()
+    {
+        windows.unloadAll();
+        QCoreApplication::processEvents();
+    }
+
+    // Tips off unless a test asks for them, so that loading the main window does not wait
+    // for the tips dialog.
+    void tipsAtStart(bool on)
+    {
+        fakes.settings->values.insert(
+            FakeSettingsStore::path(QStringLiteral("Kinovue ST"),
+                                    QStringLiteral("Conseils du jour"),
+                                    QStringLiteral("Conseil au démarrage")),
+            on ? QStringLiteral("Oui") : QStringLiteral("Non"));
+        fakes.settings->writes.clear();
+    }
+
+    static FakeEngine *engineOf(const MediaWindow &window)
+    {
+        return qobject_cast<FakeEngine *>(window.engine());
+    }
+
+    // Lets queued notifications arrive.
+    static void settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    FakePlatform fakes{QStringLiteral("/opt/kinovue")};
+    General general;
+    LoadedWindows windows;
+    QHash<QString, FakeMedia> media;
+    AppContext context;
+};
+
+} // namespace kvtest
