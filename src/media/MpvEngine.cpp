@@ -380,6 +380,22 @@ void MpvEngine::setVolume(double level)
         mpv_set_property(m_mpv, Mpv::Volume, MPV_FORMAT_DOUBLE, &percent);
 }
 
+double MpvEngine::coreSpeed() const
+{
+    double value = 0.0;
+    if (!m_mpv || mpv_get_property(m_mpv, Mpv::Speed, MPV_FORMAT_DOUBLE, &value) < 0)
+        return 0.0;
+    return value;
+}
+
+double MpvEngine::coreVolume() const
+{
+    double value = 0.0;
+    if (!m_mpv || mpv_get_property(m_mpv, Mpv::Volume, MPV_FORMAT_DOUBLE, &value) < 0)
+        return -1.0;
+    return value;
+}
+
 QImage MpvEngine::frame() const
 {
     return m_frame;

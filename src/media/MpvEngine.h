@@ -27,6 +27,9 @@ public:
     // Times playback wrapped from the end to the start while repeating.
     int wraps() const { return m_wraps; }
     double framesPerSecond() const { return m_fps; }
+    // What the mpv core holds now, read back from it: speed factor and volume in percent.
+    double coreSpeed() const;
+    double coreVolume() const;
 
     QString name() const override;
     bool open(const QString &path) override;

@@ -1,0 +1,371 @@
+#include "TestMain.h"
+
+#include "MediaFactory.h"
+#include "media/MediaWindow.h"
+#include "media/MpvEngine.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+
+using kvtest::GeneratedMedia;
+using kvtest::MediaFactory;
+Q_DECLARE_METATYPE(MediaFactory::Format)
+
+// The media window over the real engines, on media made for the test by ffmpeg.
+class TestMediaPlayback : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void everyFormatOpensWithItsLengthAndFrames_data();
+    void everyFormatOpensWithItsLengthAndFrames();
+    void playToTheEndReportsPlayingThenStopped();
+    void doubleSpeedHalvesThePlayingTime();
+    void repeatRestartsWithoutAGap_data();
+    void repeatRestartsWithoutAGap();
+    void backwardPlayReachesTheStart();
+    void framePositionsAreExact();
+    void volumeAndSpeedReachTheCore();
+    void zoomResizesToThePicture();
+    void damagedFilesAreRefusedQuickly_data();
+    void damagedFilesAreRefusedQuickly();
+    void sampleFilesOpenAndPlay();
+
+private:
+    GeneratedMedia make(MediaFactory::Format format, int seconds = 2, int fps = 10);
+    static MpvEngine *mpv(MediaWindow &window);
+    // Plays from the start and returns the wall time until "stopped" is reported.
+    qint64 playToEnd(MediaWindow &window, QStringList *modes = nullptr);
+
+    std::unique_ptr<MediaFactory> m_factory;
+};
+
+void TestMediaPlayback::initTestCase()
+{
+    if (!MediaFactory::ffmpegAvailable())
+        QSKIP("ffmpeg is not installed: no test media can be made");
+    m_factory = std::make_unique<MediaFactory>();
+}
+
+GeneratedMedia TestMediaPlayback::make(MediaFactory::Format format, int seconds, int fps)
+{
+    GeneratedMedia media = m_factory->make(format, seconds, fps);
+    if (media.path.isEmpty())
+        qWarning() << "ffmpeg failed:" << m_factory->lastError();
+    return media;
+}
+
+MpvEngine *TestMediaPlayback::mpv(MediaWindow &window)
+{
+    return qobject_cast<MpvEngine *>(window.engine());
+}
+
+qint64 TestMediaPlayback::playToEnd(MediaWindow &window, QStringList *modes)
+{
+    QSignalSpy stopped(&window, &MediaWindow::modeChanged);
+    auto connection = connect(&window, &MediaWindow::modeChanged, this, [&] {
+        if (modes)
+            *modes << window.mode();
+    });
+    window.setPositionText(QStringLiteral("0"));
+    QElapsedTimer clock;
+    clock.start();
+    window.sendCommand(QStringLiteral("play"));
+    QDeadlineTimer deadline(20000);
+    while (window.mode() != QLatin1String("stopped") && !deadline.hasExpired())
+        QTest::qWait(5);
+    const qint64 elapsed = clock.elapsed();
+    QCoreApplication::processEvents();
+    disconnect(connection);
+    return elapsed;
+}
+
+void TestMediaPlayback::everyFormatOpensWithItsLengthAndFrames_data()
+{
+    QTest::addColumn<MediaFactory::Format>("format");
+    QTest::addColumn<qint64>("lengthSlackMs");
+    QTest::addColumn<qint64>("frameSlack");
+    for (MediaFactory::Format format : MediaFactory::allFormats()) {
+        const QString name = MediaFactory::formatName(format);
+        const bool avi = name.startsWith(QLatin1String("AVI"));
+        // ADPCM pads its last block and MPEG streams end on a packet: a few tens of ms more.
+        QTest::newRow(qPrintable(name)) << format << qint64(avi ? 0 : 60) << qint64(avi ? 0 : 2);
+    }
+}
+
+void TestMediaPlayback::everyFormatOpensWithItsLengthAndFrames()
+{
+    QFETCH(MediaFactory::Format, format);
+    QFETCH(qint64, lengthSlackMs);
+    QFETCH(qint64, frameSlack);
+    const GeneratedMedia media = make(format);
+    QVERIFY2(!media.path.isEmpty(), qPrintable(m_factory->lastError()));
+
+    MediaWindow window;
+    window.setFileName(media.path);
+    QCOMPARE(window.fileName(), media.path);
+    QCOMPARE(window.engineName(), QStringLiteral("mpv"));
+    QCOMPARE(window.mode(), QStringLiteral("stopped"));
+    QVERIFY2(qAbs(window.length() - media.lengthMs) <= lengthSlackMs,
+             qPrintable(QStringLiteral("length %1 ms").arg(window.length())));
+    window.setTimeFormat(QStringLiteral("frames"));
+    QVERIFY2(qAbs(window.length() - media.frames) <= frameSlack,
+             qPrintable(QStringLiteral("%1 frames").arg(window.length())));
+    QCOMPARE(window.naturalSize(), media.size);
+}
+
+void TestMediaPlayback::playToTheEndReportsPlayingThenStopped()
+{
+    const GeneratedMedia media = make(MediaFactory::Format::AviCinepak, 1);
+    MediaWindow window;
+    window.setFileName(media.path);
+    QCoreApplication::processEvents();
+    QStringList modes;
+    const qint64 elapsed = playToEnd(window, &modes);
+    QCOMPARE(modes, (QStringList{"playing", "stopped"}));
+    QCOMPARE(window.position(), 1000);
+    QVERIFY2(elapsed >= 900, qPrintable(QString::number(elapsed)));
+}
+
+void TestMediaPlayback::doubleSpeedHalvesThePlayingTime()
+{
+    const GeneratedMedia media = make(MediaFactory::Format::AviMpeg4, 2);
+    MediaWindow window;
+    window.setFileName(media.path);
+    const qint64 normal = playToEnd(window);
+    window.setSpeed(2000);
+    const qint64 fast = playToEnd(window);
+    qInfo("2 s of media played in %lld ms at normal speed, %lld ms at double speed", normal, fast);
+    QVERIFY(normal >= 1900);
+    const double ratio = double(fast) / normal;
+    QVERIFY2(ratio > 0.4 && ratio < 0.65, qPrintable(QString::number(ratio)));
+}
+
+void TestMediaPlayback::repeatRestartsWithoutAGap_data()
+{
+    QTest::addColumn<bool>("withSound");
+    QTest::addColumn<qint64>("allowedGapMs");
+    // A silent animation loops within one frame interval. With a sound track, mpv restarts
+    // its audio at each wrap: measured here at about three intervals, so that is the bound.
+    QTest::newRow("picture only") << false << qint64(50 + 25);
+    QTest::newRow("picture and sound") << true << qint64(3 * 50 + 25);
+}
+
+void TestMediaPlayback::repeatRestartsWithoutAGap()
+{
+    QFETCH(bool, withSound);
+    QFETCH(qint64, allowedGapMs);
+    const int fps = 20;
+    QStringList arguments{"-f", "lavfi", "-i", "testsrc=size=64x48:rate=20:duration=1"};
+    if (withSound)
+        arguments << "-f"
+                  << "lavfi"
+                  << "-i"
+                  << "sine=duration=1"
+                  << "-c:a"
+                  << "pcm_s16le";
+    arguments << "-c:v"
+              << "mpeg4";
+    const QString path
+        = m_factory->run(QStringLiteral("loop%1.avi").arg(withSound ? "av" : "v"), arguments);
+    QVERIFY2(!path.isEmpty(), qPrintable(m_factory->lastError()));
+    MediaWindow window;
+    window.setFileName(path);
+    QCoreApplication::processEvents();
+
+    QElapsedTimer clock;
+    QList<qint64> frameTimes;
+    QList<qint64> positions;
+    connect(mpv(window), &MediaEngine::frameChanged, this, [&] {
+        frameTimes << clock.elapsed();
+        positions << mpv(window)->positionMs();
+    });
+    QSignalSpy modes(&window, &MediaWindow::modeChanged);
+    clock.start();
+    QVERIFY(window.sendCommand(QStringLiteral("play repeat")));
+    QTest::qWait(2600);
+    QCOMPARE(window.mode(), QStringLiteral("playing"));
+    const int wraps = mpv(window)->wraps();
+    QVERIFY(window.sendCommand(QStringLiteral("stop")));
+
+    // Steady gaps only: the first frames after the start are the decoder warming up.
+    qint64 largest = 0;
+    int wrapsSeen = 0;
+    for (int i = 1; i < frameTimes.size(); ++i) {
+        if (frameTimes.at(i - 1) >= 200)
+            largest = std::max(largest, frameTimes.at(i) - frameTimes.at(i - 1));
+        if (positions.at(i) < positions.at(i - 1))
+            ++wrapsSeen;
+    }
+    qInfo("repeat: %d wraps, %lld frames in 2.6 s, largest gap %lld ms (frame interval %d ms)",
+          wraps, qint64(frameTimes.size()), largest, 1000 / fps);
+    QVERIFY2(wraps >= 2, qPrintable(QString::number(wraps)));
+    QVERIFY(wrapsSeen >= 2);
+    QVERIFY2(largest <= allowedGapMs, qPrintable(QString::number(largest)));
+    QTRY_COMPARE(modes.count(), 2); // playing, then the stop
+}
+
+void TestMediaPlayback::backwardPlayReachesTheStart()
+{
+    const GeneratedMedia media = make(MediaFactory::Format::AviCinepak, 1);
+    MediaWindow window;
+    window.setFileName(media.path);
+    window.setTimeFormat(QStringLiteral("frames"));
+    QCoreApplication::processEvents();
+    QStringList modes;
+    connect(&window, &MediaWindow::modeChanged, this, [&] { modes << window.mode(); });
+
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(window.sendCommand(QStringLiteral("play from 10 to 0")));
+    QCOMPARE(window.mode(), QStringLiteral("playing"));
+    QTest::qWait(400);
+    const qint32 midway = window.position();
+    QVERIFY2(midway > 0 && midway < 10, qPrintable(QString::number(midway)));
+    QTRY_COMPARE_WITH_TIMEOUT(window.mode(), QStringLiteral("stopped"), 5000);
+    qInfo("1 s backward in %lld ms", clock.elapsed());
+    QCOMPARE(window.position(), 0);
+    QTRY_COMPARE(modes, (QStringList{"playing", "stopped"}));
+}
+
+void TestMediaPlayback::framePositionsAreExact()
+{
+    const GeneratedMedia media = make(MediaFactory::Format::AviRaw, 2);
+    MediaWindow window;
+    window.setFileName(media.path);
+    const QImage first = window.engine()->frame();
+    QCOMPARE(first.size(), media.size);
+    window.setTimeFormat(QStringLiteral("frames"));
+    for (qint32 frame : {7, 13, 20, 0}) {
+        window.setPosition(frame);
+        QCOMPARE(window.position(), frame);
+    }
+    window.setPosition(7);
+    window.setTimeFormat(QStringLiteral("ms"));
+    QCOMPARE(window.position(), 700);
+    // The seek shows another picture of the test pattern.
+    QTRY_VERIFY(window.engine()->frame() != first);
+}
+
+void TestMediaPlayback::volumeAndSpeedReachTheCore()
+{
+    const GeneratedMedia media = make(MediaFactory::Format::WavPcm16, 1);
+    MediaWindow window;
+    window.setVolume(250);
+    window.setSpeed(1500);
+    window.setFileName(media.path);
+    QCOMPARE(mpv(window)->coreVolume(), 25.0);
+    QCOMPARE(mpv(window)->coreSpeed(), 1.5);
+    window.setVolume(0);
+    QCOMPARE(mpv(window)->coreVolume(), 0.0);
+    window.setSpeed(4000);
+    QCOMPARE(mpv(window)->coreSpeed(), 4.0);
+}
+
+void TestMediaPlayback::zoomResizesToThePicture()
+{
+    const GeneratedMedia media = make(MediaFactory::Format::AviMsVideo1, 1);
+    MediaWindow window;
+    window.setFileName(media.path);
+    QCOMPARE(window.size(), QSize(64, 48 + MediaWindow::PlayBarHeight));
+    window.setZoom(250);
+    QCOMPARE(window.size(), QSize(160, 120 + MediaWindow::PlayBarHeight));
+
+    const GeneratedMedia sound = make(MediaFactory::Format::Aiff, 1);
+    window.setFileName(sound.path);
+    QCOMPARE(window.size(), QSize(MediaWindow::SoundWidth, MediaWindow::PlayBarHeight));
+}
+
+void TestMediaPlayback::damagedFilesAreRefusedQuickly_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("empty file") << "empty";
+    QTest::newRow("random bytes named .avi") << "random";
+    QTest::newRow("AVI cut after its header") << "truncated";
+    QTest::newRow("AVI with its middle overwritten") << "corrupt";
+}
+
+void TestMediaPlayback::damagedFilesAreRefusedQuickly()
+{
+    QFETCH(QString, kind);
+    const GeneratedMedia good = make(MediaFactory::Format::AviCinepak, 1);
+    QFile file(good.path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    if (kind == QLatin1String("empty")) {
+        bytes.clear();
+    } else if (kind == QLatin1String("random")) {
+        QRandomGenerator generator(42);
+        for (char &c : bytes)
+            c = char(generator.bounded(256));
+    } else if (kind == QLatin1String("truncated")) {
+        bytes.truncate(600);
+    } else {
+        for (qsizetype i = bytes.size() / 4; i < bytes.size() * 3 / 4; ++i)
+            bytes[i] = char(i * 7);
+    }
+    const QString path = m_factory->write(kind + QStringLiteral(".avi"), bytes);
+
+    MediaWindow window;
+    QElapsedTimer clock;
+    clock.start();
+    window.setFileName(path);
+    const qint64 openMs = clock.elapsed();
+    qInfo("%s: opened as \"%s\" in %lld ms", qPrintable(kind), qPrintable(window.fileName()),
+          openMs);
+    QVERIFY(openMs < MpvEngine::OpenTimeoutMs + 1000);
+    if (!window.fileName().isEmpty()) {
+        // Played as far as it goes.
+        window.setSpeed(4000);
+        window.sendCommand(QStringLiteral("play"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.mode(), QStringLiteral("stopped"), 5000);
+    }
+    // Still usable afterwards.
+    window.setFileName(good.path);
+    QCOMPARE(window.fileName(), good.path);
+}
+
+void TestMediaPlayback::sampleFilesOpenAndPlay()
+{
+    const QDir samples(QStringLiteral(KV_SAMPLES_DIR));
+    if (!samples.exists())
+        QSKIP("no sample folder on this machine");
+    int played = 0;
+    for (const QString folder : {"avi", "mpg", "mov", "wav", "aif"}) {
+        QDirIterator it(samples.filePath(folder), QDir::Files);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            MediaWindow window;
+            window.setVolume(0);
+            window.setFileName(path);
+            QVERIFY2(window.fileName() == QFileInfo(path).absoluteFilePath(), qPrintable(path));
+            QVERIFY2(window.length() > 0, qPrintable(path));
+            QVERIFY(window.sendCommand(QStringLiteral("play")));
+            QTRY_VERIFY2_WITH_TIMEOUT(window.position() > 0, qPrintable(path), 3000);
+            QVERIFY(window.sendCommand(QStringLiteral("stop")));
+            ++played;
+        }
+    }
+    qInfo("%d sample files opened and played", played);
+
+    QDirIterator broken(samples.filePath(QStringLiteral("broken")), QDir::Files);
+    while (broken.hasNext()) {
+        const QString path = broken.next();
+        MediaWindow window;
+        QElapsedTimer clock;
+        clock.start();
+        window.setFileName(path);
+        if (!window.fileName().isEmpty()) {
+            window.sendCommand(QStringLiteral("play"));
+            QTRY_COMPARE_WITH_TIMEOUT(window.mode(), QStringLiteral("stopped"), 5000);
+        }
+        qInfo("%s: %s in %lld ms", qPrintable(QFileInfo(path).fileName()),
+              window.fileName().isEmpty() ? "refused" : "played", clock.elapsed());
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(path));
+    }
+}
+
+KV_TEST_MAIN(TestMediaPlayback)
+#include "tst_mediaplayback.moc"
