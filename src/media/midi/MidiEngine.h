@@ -20,9 +20,9 @@ typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
 // factor simply scales the clock. Sound goes to the desktop through FluidSynth's PulseAudio or
 // ALSA driver; with no audio device the synthesizer is rendered into a discarded buffer at
 // real speed, so playing, positions and the end behave the same. FluidSynth's own file player
-// was not used: it counts in ticks, is clocked by the audio thread and restores no controller
-// state on a seek, so the position in milliseconds and a correct seek would need this work
-// anyway.
+// was not used: it reports and seeks in ticks with no tempo map to turn them into
+// milliseconds, and it advances only as the synthesizer renders; sequencing the file here keeps
+// one clock for both outputs.
 //
 // Music cannot play backward: playBackward() moves to its target and reports the play ended.
 // There are no pictures: frameCount() is 0 and frame seeks are ignored.
