@@ -1,6 +1,8 @@
 #include "MediaWindow.h"
 
 #include "MpvEngine.h"
+#include "flic/FlicEngine.h"
+#include "midi/MidiEngine.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,8 +50,9 @@ MediaWindow::EngineFactory MediaWindow::defaultEngineFactory()
     return [](MediaKind kind) -> std::unique_ptr<MediaEngine> {
         switch (kind) {
         case MediaKind::Flic:
+            return std::make_unique<FlicEngine>();
         case MediaKind::Midi:
-            // Until our own FLIC and MIDI engines land, mpv plays these as well as it can.
+            return std::make_unique<MidiEngine>();
         case MediaKind::Mpv:
             return std::make_unique<MpvEngine>();
         }

@@ -333,7 +333,10 @@ void TestMediaPlayback::sampleFilesOpenAndPlay()
     if (!samples.exists())
         QSKIP("no sample folder on this machine");
     int played = 0;
-    for (const QString folder : {"avi", "mpg", "mov", "wav", "aif"}) {
+    const QList<std::pair<QString, QString>> folders{
+        {"avi", "mpv"}, {"mpg", "mpv"},  {"mov", "mpv"},  {"wav", "mpv"},
+        {"aif", "mpv"}, {"flc", "flic"}, {"mid", "midi"}, {"rmi", "midi"}};
+    for (const auto &[folder, engine] : folders) {
         QDirIterator it(samples.filePath(folder), QDir::Files);
         while (it.hasNext()) {
             const QString path = it.next();
@@ -342,6 +345,7 @@ void TestMediaPlayback::sampleFilesOpenAndPlay()
             window.setFileName(path);
             QVERIFY2(window.fileName() == QFileInfo(path).absoluteFilePath(), qPrintable(path));
             QVERIFY2(window.length() > 0, qPrintable(path));
+            QCOMPARE(window.engineName(), engine);
             QVERIFY(window.sendCommand(QStringLiteral("play")));
             QTRY_VERIFY2_WITH_TIMEOUT(window.position() > 0, qPrintable(path), 3000);
             QVERIFY(window.sendCommand(QStringLiteral("stop")));
