@@ -124,6 +124,7 @@ void FlicDecoder::close()
     m_palette.fill(qRgb(0, 0, 0));
     m_current = -1;
     m_width = m_height = m_headerFrames = 0;
+    m_toldUnknownChunk = false;
 }
 
 bool FlicDecoder::refuse(const QString &why)
@@ -131,7 +132,6 @@ bool FlicDecoder::refuse(const QString &why)
     const QString kept = why;
     close();
     m_error = kept;
-    qCInfo(lcMedia) << "FLIC refused:" << kept;
     return false;
 }
 
@@ -271,7 +271,9 @@ void FlicDecoder::decodeFrame(int frame)
         case PostageStamp:
             break;
         default:
-            qCDebug(lcMedia) << "FLIC chunk type" << type << "skipped in frame" << frame;
+            if (!m_toldUnknownChunk)
+                qCInfo(lcMedia) << "FLIC chunk type" << type << "skipped, first in frame" << frame;
+            m_toldUnknownChunk = true;
             break;
         }
         pos = end;

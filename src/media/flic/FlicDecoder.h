@@ -96,4 +96,5 @@ private:
     std::array<QRgb, 256> m_palette{};
     int m_checkpointEvery = 16;
     std::vector<Checkpoint> m_checkpoints; // slot i holds frame i * m_checkpointEvery
+    bool m_toldUnknownChunk = false;
 };
