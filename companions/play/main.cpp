@@ -19,7 +19,8 @@ int main(int argc, char **argv)
     PlayWindow window;
     if (!window.open(arguments.file)) {
         const QString message
-            = QStringLiteral("Play : impossible de lire l'animation « %1 ».\n").arg(arguments.file);
+            = QStringLiteral("Play : impossible de lire l'animation «\u00A0%1\u00A0».\n")
+                  .arg(arguments.file);
         std::fputs(message.toLocal8Bit().constData(), stderr);
         return 1;
     }

@@ -145,7 +145,7 @@ bool VelmoraWindow::openFile(const QString &path)
         showState();
         QMessageBox::warning(
             this, WindowTitle,
-            tr("Impossible de lire l'animation « %1 ».").arg(QFileInfo(path).fileName()));
+            tr("Impossible de lire l'animation «\u00A0%1\u00A0».").arg(QFileInfo(path).fileName()));
         return false;
     }
     m_folder = QFileInfo(path).absolutePath();
@@ -202,7 +202,7 @@ void VelmoraWindow::toggleLoop()
 
 void VelmoraWindow::setSpeedPercent(int percent)
 {
-    m_speedText->setText(tr("Vitesse : %1 %").arg(percent));
+    m_speedText->setText(tr("Vitesse\u00A0: %1\u00A0%").arg(percent));
     m_engine.setSpeed(percent / 100.0);
 }
 
