@@ -78,6 +78,12 @@ QSize ZarnPanel::sizeHint() const
     return QSizeF(std::max(width, 40.0), std::max(height, 20.0)).toSize();
 }
 
+void ZarnPanel::setVerticalCaption(int stripWidth)
+{
+    m_verticalCaption = stripWidth;
+    update();
+}
+
 void ZarnPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -110,10 +116,19 @@ void ZarnPanel::paintEvent(QPaintEvent *)
 
     if (m_caption.isEmpty())
         return;
-    const QRectF textBox
-        = face.adjusted(inset + Padding, inset + Padding, -inset - Padding, -inset - Padding);
     painter.setFont(font());
     painter.setPen(Colour::toQColor(m_fore));
+    if (m_verticalCaption > 0) {
+        // A pop-up menu's title runs up its left strip, beside the items.
+        painter.translate(0, height());
+        painter.rotate(-90);
+        painter.drawText(QRectF(inset + Padding, inset, height() - 2 * (inset + Padding),
+                                m_verticalCaption - inset),
+                         Qt::AlignCenter, m_caption);
+        return;
+    }
+    const QRectF textBox
+        = face.adjusted(inset + Padding, inset + Padding, -inset - Padding, -inset - Padding);
     painter.drawText(textBox, int(m_alignment) | Qt::TextWordWrap, m_caption);
 }
 

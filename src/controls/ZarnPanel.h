@@ -42,6 +42,10 @@ public:
 
     QSize sizeHint() const override;
 
+    // Draws the caption turned up along a left strip this many pixels wide; 0: across the top.
+    int verticalCaption() const { return m_verticalCaption; }
+    void setVerticalCaption(int stripWidth);
+
 signals:
     void clicked();
     void mouseDown(const ControlMouse &mouse);
@@ -61,4 +65,5 @@ private:
     int m_sens = 1;
     Qt::Alignment m_alignment = Qt::AlignHCenter | Qt::AlignTop;
     bool m_pressed = false;
+    int m_verticalCaption = 0;
 };

@@ -47,6 +47,8 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
     build(fenPrinLayout());
     for (const char *display : {"VitText", "VolText", "ZoomText"})
         panel(QString::fromUtf8(display))->setGradientSens(-1);
+    for (const char *menu : {"PopUpInfos", "mnuSeqAVI", "mnuSeqFLI", "mnuWinMCI"})
+        panel(QString::fromUtf8(menu))->setVerticalCaption(int(Twips::toPixels(300)));
     createMediaWindows();
     createFileLists();
     m_timer1.setObjectName(QStringLiteral("Timer1"));

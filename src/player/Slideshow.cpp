@@ -143,13 +143,7 @@ void Slideshow::playEntry()
 void Slideshow::stop()
 {
     m_state.ModeNormal = true;
-    const bool alreadyStopped = m_media.mode() != QStringLiteral("playing");
     m_media.sendCommand(QStringLiteral("stop"));
-    if (alreadyStopped) {
-        // Between two files no new "stopped" report follows: end the gap here.
-        m_timer.stop();
-        m_media.setPositionText(QStringLiteral("0"));
-    }
     for (const char *name : {"CmdPlayAVI", "CmdRepetAVI", "CmdPlEcrAVI"})
         m_window.button(QString::fromUtf8(name))->setEnabled(true);
     backToIdle();

@@ -15,6 +15,8 @@ class LayoutTest : public QObject
 
 private:
     std::unique_ptr<WindowHarness> h;
+    QString m_a;
+
     FenPrin *w = nullptr;
 
     QRectF at(const char *name) const { return Twips::rect(w->control(QString::fromUtf8(name))); }
@@ -22,8 +24,8 @@ private:
 
     void open(const QSize &pixels)
     {
-        h->media.insert(QStringLiteral("/films/a.avi"), FakeMedia{10000, 100, pixels});
-        w->mciWnd1().setFileName(QStringLiteral("/films/a.avi"));
+        m_a = h->addMedia(QStringLiteral("a.avi"), FakeMedia{10000, 100, pixels});
+        w->mciWnd1().setFileName(m_a);
         WindowHarness::settle();
     }
 

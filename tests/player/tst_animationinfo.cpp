@@ -17,6 +17,10 @@ class AnimationInfoTest : public QObject
 
 private:
     std::unique_ptr<WindowHarness> h;
+    QString m_a;
+    QString m_big;
+    QString m_empty;
+
     FenPrin *w = nullptr;
 
 private slots:
@@ -51,16 +55,17 @@ private slots:
 
     void pressOnTheFrameShowsTheMessageAndLeavesFrames()
     {
-        h->media.insert(QStringLiteral("/films/a.avi"), FakeMedia{83456, 2086, QSize(160, 120)});
-        w->mciWnd1().setFileName(QStringLiteral("/films/a.avi"));
+        m_a = h->addMedia(QStringLiteral("a.avi"), FakeMedia{83456, 2086, QSize(160, 120)});
+        w->mciWnd1().setFileName(m_a);
         WindowHarness::settle();
         QTest::mousePress(w->panel(QStringLiteral("CadreAVI")), Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(h->fakes.messages->asked.size(), 1);
         const MessageRequest &shown = h->fakes.messages->asked.first();
         QCOMPARE(shown.title, QStringLiteral("Informations sur l'animation"));
         QCOMPARE(shown.icon, MessageIcon::Information);
-        QCOMPARE(shown.text, QStringLiteral("/films/a.avi\n\nL'animation dure 1mn.23sec.456ms.\n"
-                                            "et comporte 2086 images"));
+        QCOMPARE(shown.text, m_a
+                                 + QStringLiteral("\n\nL'animation dure 1mn.23sec.456ms.\n"
+                                                  "et comporte 2086 images"));
         QCOMPARE(w->mciWnd1().timeFormat(), QStringLiteral("frames"));
         QCOMPARE(w->state().NbImages, QStringLiteral("2086"));
     }
@@ -77,8 +82,8 @@ private slots:
     {
         QTest::mousePress(w->panel(QStringLiteral("CadreAVI")), Qt::LeftButton, {}, QPoint(3, 3));
         QVERIFY(h->fakes.messages->asked.isEmpty());
-        h->media.insert(QStringLiteral("/films/empty.avi"), FakeMedia{0, 0, QSize(160, 120)});
-        w->mciWnd1().setFileName(QStringLiteral("/films/empty.avi"));
+        m_empty = h->addMedia(QStringLiteral("empty.avi"), FakeMedia{0, 0, QSize(160, 120)});
+        w->mciWnd1().setFileName(m_empty);
         WindowHarness::settle();
         QTest::mousePress(w->panel(QStringLiteral("CadreAVI")), Qt::LeftButton, {}, QPoint(3, 3));
         QVERIFY(h->fakes.messages->asked.isEmpty());
@@ -90,9 +95,9 @@ private slots:
         const QSizeF screen = MainWindowLayout::screenTwips();
         // Wide enough at zoom 400 to pass the screen less its margin.
         const int pixels = int(screen.width() / 15 / 4) + 10;
-        h->media.insert(QStringLiteral("/films/big.avi"),
-                        FakeMedia{1000, 10, QSize(pixels, pixels / 2)});
-        w->mciWnd1().setFileName(QStringLiteral("/films/big.avi"));
+        m_big = h->addMedia(QStringLiteral("big.avi"),
+                            FakeMedia{1000, 10, QSize(pixels, pixels / 2)});
+        w->mciWnd1().setFileName(m_big);
         WindowHarness::settle();
         w->mciWnd1().setZoom(400);
         WindowHarness::settle();
@@ -103,8 +108,8 @@ private slots:
 
     void sizeChangesDuringFullScreenMoveNothing()
     {
-        h->media.insert(QStringLiteral("/films/a.avi"), FakeMedia{5000, 50, QSize(160, 120)});
-        w->mciWnd1().setFileName(QStringLiteral("/films/a.avi"));
+        m_a = h->addMedia(QStringLiteral("a.avi"), FakeMedia{5000, 50, QSize(160, 120)});
+        w->mciWnd1().setFileName(m_a);
         WindowHarness::settle();
         const QRectF frame = Twips::rect(w->control(QStringLiteral("CadreAVI")));
         w->state().PleinEcran = true;
@@ -116,14 +121,14 @@ private slots:
     void openingEnablesTheSettingsButtonAndKeepsTheName()
     {
         QVERIFY(!w->button(QStringLiteral("CmdReglMCI"))->isEnabled());
-        h->media.insert(QStringLiteral("/films/a.avi"), FakeMedia{5000, 50, QSize(160, 120)});
-        w->mciWnd1().setFileName(QStringLiteral("/films/a.avi"));
+        m_a = h->addMedia(QStringLiteral("a.avi"), FakeMedia{5000, 50, QSize(160, 120)});
+        w->mciWnd1().setFileName(m_a);
         WindowHarness::settle();
         QVERIFY(w->button(QStringLiteral("CmdReglMCI"))->isEnabled());
         w->mciWnd1().sendCommand(QStringLiteral("close"));
         WindowHarness::settle();
         QVERIFY(!w->button(QStringLiteral("CmdReglMCI"))->isEnabled());
-        QCOMPARE(w->state().NomAnimation, QStringLiteral("/films/a.avi"));
+        QCOMPARE(w->state().NomAnimation, m_a);
     }
 };
 

@@ -15,6 +15,8 @@ class SettingsPanelTest : public QObject
 
 private:
     std::unique_ptr<WindowHarness> h;
+    QString m_a;
+
     FenPrin *w = nullptr;
 
     ScrollBar *bar(const char *name) const { return w->get<ScrollBar>(QString::fromUtf8(name)); }
@@ -25,10 +27,10 @@ private slots:
     {
         h = std::make_unique<WindowHarness>();
         h->tipsAtStart(false);
-        h->media.insert(QStringLiteral("/films/a.avi"), FakeMedia{5000, 50, QSize(160, 120)});
+        m_a = h->addMedia(QStringLiteral("a.avi"), FakeMedia{5000, 50, QSize(160, 120)});
         w = new FenPrin(h->context);
         w->load();
-        w->mciWnd1().setFileName(QStringLiteral("/films/a.avi"));
+        w->mciWnd1().setFileName(m_a);
         WindowHarness::settle();
     }
 

@@ -14,6 +14,8 @@ class TransportTest : public QObject
 
 private:
     std::unique_ptr<WindowHarness> h;
+    QString m_a;
+
     FenPrin *w = nullptr;
     MediaWindow *media = nullptr;
 
@@ -28,12 +30,12 @@ private slots:
     void init()
     {
         h = std::make_unique<WindowHarness>();
-        h->media.insert(QStringLiteral("/films/a.avi"), FakeMedia{25000, 250, QSize(160, 120)});
+        m_a = h->addMedia(QStringLiteral("a.avi"), FakeMedia{25000, 250, QSize(160, 120)});
         h->tipsAtStart(false);
         w = new FenPrin(h->context);
         w->load();
         media = &w->mciWnd1();
-        media->setFileName(QStringLiteral("/films/a.avi"));
+        media->setFileName(m_a);
         WindowHarness::settle();
         QVERIFY(engine());
     }

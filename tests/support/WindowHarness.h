@@ -11,7 +11,10 @@
 #include "platform/fake/FakePlatform.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QHash>
+#include <QTemporaryDir>
 
 namespace kvtest {
 
@@ -43,6 +46,17 @@ struct WindowHarness
         fakes.settings->writes.clear();
     }
 
+    // A file the fake engines play as scripted; the media window only opens files that exist.
+    QString addMedia(const QString &name, const FakeMedia &script)
+    {
+        const QString path = QDir(folder.path()).filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("fake");
+        media.insert(path, script);
+        return path;
+    }
+
     static FakeEngine *engineOf(const MediaWindow &window)
     {
         return qobject_cast<FakeEngine *>(window.engine());
@@ -58,6 +72,7 @@ struct WindowHarness
     FakePlatform fakes{QStringLiteral("/opt/kinovue")};
     General general;
     LoadedWindows windows;
+    QTemporaryDir folder;
     QHash<QString, FakeMedia> media;
     AppContext context;
 };
