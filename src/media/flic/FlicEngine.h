@@ -37,7 +37,8 @@ public:
 
     void setSpeed(double factor) override;
     double speed() const { return m_speed; }
-    void setVolume(double level) override { m_volume = level; }
+    // FLC and FLI animations carry no sound.
+    void setVolume(double) override {}
 
     QImage frame() const override;
 
@@ -64,7 +65,6 @@ private:
     bool m_repeat = false;
     qint64 m_positionMs = 0;
     double m_speed = 1.0;
-    double m_volume = 1.0;
     mutable QImage m_image;
     mutable int m_imageFrame = -1;
 };
