@@ -2,6 +2,7 @@
 #include "TestMain.h"
 #include "media/flic/FlicEngine.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
@@ -55,6 +56,7 @@ private slots:
     void lateTicksSkipFramesToCatchUp();
     void pauseAndStopKeepThePosition();
     void positionIsReportedWhilePlaying();
+    void pauseHoldsTheTimeReachedBetweenTicks();
     void playAtTheEndEndsAtOnce();
     void closeReleasesTheMedia();
 };
@@ -274,6 +276,25 @@ void FlicEngineTest::positionIsReportedWhilePlaying()
     QVERIFY(engine.positionMs() > 0);
     QCOMPARE(engine.positionFrame(), qint64(0));
     engine.stop();
+}
+
+void FlicEngineTest::pauseHoldsTheTimeReachedBetweenTicks()
+{
+    QTemporaryDir dir;
+    FlicEngine engine;
+    QVERIFY(engine.open(writeNumbered(dir, FlicWriter::Format::Flc, 2, 2000)));
+    QElapsedTimer clock;
+    clock.start();
+    engine.play(-1, false);
+    QTest::qWait(150);
+    engine.pause();
+    const qint64 elapsed = clock.elapsed();
+    // Media time runs with the wall clock, so it is at least the time waited.
+    QVERIFY2(engine.positionMs() >= 150, qPrintable(QString::number(engine.positionMs())));
+    QVERIFY(engine.positionMs() <= elapsed + 1);
+    const qint64 held = engine.positionMs();
+    QTest::qWait(50);
+    QCOMPARE(engine.positionMs(), held);
 }
 
 void FlicEngineTest::playAtTheEndEndsAtOnce()

@@ -140,7 +140,7 @@ void FlicEngine::pause()
 {
     if (m_state != State::Playing)
         return;
-    m_timer.stop();
+    holdHere();
     setState(State::Paused);
 }
 
@@ -148,8 +148,23 @@ void FlicEngine::stop()
 {
     if (m_state != State::Playing && m_state != State::Paused)
         return;
-    m_timer.stop();
+    if (m_state == State::Playing)
+        holdHere();
     setState(State::Stopped);
+}
+
+void FlicEngine::holdHere()
+{
+    // The media time runs between ticks: keep where it is now, not where the last tick was.
+    m_timer.stop();
+    double now = mediaTimeNow();
+    if (m_repeat && m_direction == Direction::Forward && m_limitMs > 0)
+        now = std::fmod(now, double(m_limitMs));
+    const qint64 low = m_direction == Direction::Backward ? m_limitMs : 0;
+    const qint64 high = m_direction == Direction::Forward ? m_limitMs : lengthMs();
+    m_positionMs = std::clamp<qint64>(qint64(now), low, std::max(low, high));
+    showFrame(m_decoder.frameAtMs(m_positionMs));
+    emit positionChanged();
 }
 
 void FlicEngine::setSpeed(double factor)

@@ -52,6 +52,7 @@ private:
     void showFrame(int frame);
     void moveTo(qint64 ms, int frame);
     void finish(qint64 ms);
+    void holdHere();
     void setState(State state);
 
     FlicDecoder m_decoder;
