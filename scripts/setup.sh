@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config ccache clang-format
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libmpv-dev ffmpeg
     libfluidsynth-dev timgm6mb-soundfont
     libxcb1-dev libxcb-ewmh-dev

@@ -7,11 +7,24 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPointer>
+#include <QTranslator>
 
 #include <clocale>
 
 namespace Initial {
+
+void installFrenchTranslations(QCoreApplication &app)
+{
+    // The toolkit's own dialogs (file and colour choosers, message box buttons) speak French.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
 
 void substituteFonts()
 {
@@ -32,6 +45,7 @@ int run(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Kinovue ST"));
     QApplication::setQuitOnLastWindowClosed(false);
     substituteFonts();
+    installFrenchTranslations(app);
     QFont base(QStringLiteral("Arial"));
     base.setPointSizeF(8.25);
     QApplication::setFont(base);

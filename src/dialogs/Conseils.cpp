@@ -11,7 +11,9 @@
 #include "core/Colour.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 
 namespace {
 
@@ -93,6 +95,8 @@ void Conseils::load()
     m_context.windows.add(this);
     applyColours();
     setTwipsSize(5880, 3600);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
     Preferences(*m_context.platform.settings, m_context.general).readTips();
     m_startup->setChecked(m_context.general.ConseilDemarrage == SettingsKeys::Yes);
     const QString path
@@ -157,9 +161,10 @@ void Conseils::applyColours()
     tipPalette.setColor(QPalette::Window, visu);
     m_tipText->setPalette(tipPalette);
     m_tipText->setAutoFillBackground(true);
+    // The box lets the plain strip behind it show through, in the window's colour.
     QPalette boxPalette = m_startup->palette();
     boxPalette.setColor(QPalette::Window, fond);
     boxPalette.setColor(QPalette::WindowText, Colour::toQColor(g.colour(General::AutresTextes)));
     m_startup->setPalette(boxPalette);
-    m_startup->setAutoFillBackground(true);
+    m_startup->setAutoFillBackground(false);
 }
