@@ -1,5 +1,6 @@
 #include "MpvEngine.h"
 
+#include "core/AudioDevices.h"
 #include "core/Logging.h"
 
 #include <QCoreApplication>
@@ -37,6 +38,8 @@ constexpr const char *Options[][2] = {
     {"sub-auto", "no"},
 };
 constexpr const char *LogLevel = "warn";
+constexpr const char *AudioOutput = "ao";
+constexpr const char *SilentOutput = "null";
 
 constexpr const char *TimePos = "time-pos";
 constexpr const char *EofReached = "eof-reached";
@@ -80,6 +83,8 @@ MpvEngine::MpvEngine(QObject *parent)
     }
     for (const auto &option : Mpv::Options)
         mpv_set_option_string(m_mpv, option[0], option[1]);
+    if (!AudioDevices::outputAvailable())
+        mpv_set_option_string(m_mpv, Mpv::AudioOutput, Mpv::SilentOutput);
     if (mpv_initialize(m_mpv) < 0) {
         qCWarning(lcMedia) << "mpv_initialize failed";
         mpv_destroy(m_mpv);

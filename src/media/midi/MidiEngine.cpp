@@ -1,5 +1,6 @@
 #include "media/midi/MidiEngine.h"
 
+#include "core/AudioDevices.h"
 #include "core/Logging.h"
 
 #include <QCoreApplication>
@@ -125,7 +126,7 @@ bool MidiEngine::ensureSynth()
     m_baseGain = fluid_synth_get_gain(m_synth);
     fluid_synth_set_gain(m_synth, float(m_baseGain * m_volume));
 
-    if (m_output == Output::Automatic) {
+    if (m_output == Output::Automatic && AudioDevices::outputAvailable()) {
         for (const char *driver : {"pulseaudio", "alsa"}) {
             if (fluid_settings_setstr(m_settings, "audio.driver", driver) != FLUID_OK)
                 continue;

@@ -1,5 +1,6 @@
 #include "MpvSoundPlayer.h"
 
+#include "core/AudioDevices.h"
 #include "core/Logging.h"
 
 #include <QCoreApplication>
@@ -148,6 +149,8 @@ bool MpvSoundPlayer::playSync(const QByteArray &wave)
         };
         for (const auto &[name, value] : options)
             mpv_set_option_string(mpv, name, value);
+        if (!AudioDevices::outputAvailable())
+            mpv_set_option_string(mpv, "ao", "null");
         if (mpv_initialize(mpv) < 0
             || mpv_stream_cb_add_ro(mpv, Protocol, const_cast<QByteArray *>(&bytes), openStream)
                    < 0) {
