@@ -4,6 +4,7 @@
 #include "app/LoadedWindows.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 
@@ -53,6 +54,8 @@ Demarre2::Demarre2(AppContext &context, QWidget *parent)
         QWidget *text = control(QString::fromUtf8(name));
         text->setFont(font);
         text->setProperty("forecolor", TextColour);
+        // One line each, as drawn: a wrapped line would fall outside its box.
+        static_cast<QLabel *>(text)->setWordWrap(false);
     }
     control(QStringLiteral("Line1"))->setProperty("forecolor", TextColour);
     setTwipsSize(7065, 1950);

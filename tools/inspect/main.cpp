@@ -1,5 +1,6 @@
-// kinovue-inspect WINDOW: loads one window with the platform fakes and default settings,
-// runs its load step, and prints its control tree as JSON.
+// kinovue-inspect WINDOW [--png FILE]: loads one window with the platform fakes and default
+// settings, runs its load step, and prints its control tree as JSON; with --png, also saves
+// a picture of the window as drawn.
 #include "app/AppContext.h"
 #include "app/Initial.h"
 #include "app/LoadedWindows.h"
@@ -28,7 +29,7 @@ int main(int argc, char **argv)
     const QStringList args = QApplication::arguments();
     const QString name = args.value(1);
     if (!WindowCatalog::names().contains(name)) {
-        std::fprintf(stderr, "usage: kinovue-inspect WINDOW\nWINDOW: %s\n",
+        std::fprintf(stderr, "usage: kinovue-inspect WINDOW [--png FILE]\nWINDOW: %s\n",
                      qPrintable(WindowCatalog::names().join(QLatin1String(", "))));
         return 2;
     }
@@ -54,6 +55,11 @@ int main(int argc, char **argv)
     closer.stop();
     if (!window)
         return 1;
+    const int png = args.indexOf(QStringLiteral("--png"));
+    if (png > 0 && !window->grab().save(args.value(png + 1), "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(args.value(png + 1)));
+        return 1;
+    }
     const QByteArray json = QJsonDocument(dumpControlTree(*window)).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return 0;
