@@ -252,10 +252,11 @@ private slots:
         QFETCH(QList<int>, answers);
         const QString folder = folders->path();
         const QString foldersDrive = QStorageInfo(folder).rootPath();
-        // Put the drive list on another volume when there is one, so that going back shows.
+        // Put the drive list on another volume when the machine has one, so that going back
+        // shows in the drive itself; everywhere, a successful choice clears the failed drive.
         for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-            if (volume.isValid() && volume.isReady() && volume.rootPath() != foldersDrive
-                && QDir(volume.rootPath()).isReadable()) {
+            if (volume.isValid() && volume.isReady() && !volume.isReadOnly()
+                && volume.rootPath() != foldersDrive) {
                 const QSignalBlocker blocker(drives);
                 if (drives->setDrive(volume.rootPath()))
                     break;
@@ -278,6 +279,7 @@ private slots:
         }
         QVERIFY(!h->fakes.messages->asked.first().text.isEmpty());
         QCOMPARE(drives->drive(), foldersDrive);
+        QVERIFY(drives->failedDrive().isEmpty());
         QCOMPARE(folders->path(), folder);
         QCOMPARE(files->path(), folder);
     }
