@@ -34,6 +34,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -47,6 +48,7 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
     build(fenPrinLayout());
     for (const char *display : {"VitText", "VolText", "ZoomText"})
         panel(QString::fromUtf8(display))->setGradientSens(-1);
+    dressWarningPanel();
     for (const char *menu : {"PopUpInfos", "mnuSeqAVI", "mnuSeqFLI", "mnuWinMCI"})
         panel(QString::fromUtf8(menu))->setVerticalCaption(int(Twips::toPixels(300)));
     createMediaWindows();
@@ -86,6 +88,27 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
     wireHelp();
     wireLeftColumn();
     HoverHints::install(*this, context.general);
+}
+
+void FenPrin::dressWarningPanel()
+{
+    // Nine paragraphs of plain white text: a regular face keeps them inside their boxes, and
+    // a darker end to the panel's own gradient keeps the last ones legible.
+    ZarnPanel *warning = panel(QStringLiteral("FondAvertissement"));
+    warning->setGradientColorEnd(0x404000);
+    QFont text(QStringLiteral("Arial"));
+    text.setPointSizeF(8);
+    text.setBold(false);
+    for (int i = 1; i <= 9; ++i) {
+        auto *label = get<QLabel>(QStringLiteral("LblAvert%1").arg(i));
+        if (!label)
+            continue;
+        label->setFont(text);
+        // A paragraph that needs one more line than its box gets it, rather than being cut.
+        const int needed = label->heightForWidth(label->width());
+        if (needed > label->height())
+            Twips::setHeight(label, Twips::fromPixels(needed));
+    }
 }
 
 void FenPrin::createMediaWindows()

@@ -69,6 +69,7 @@ protected:
 private:
     void createMediaWindows();
     void createFileLists();
+    void dressWarningPanel();
     void wireTitleBar();
     void wireHelp();
     void wireLeftColumn();
