@@ -14,6 +14,7 @@ namespace DosProgram {
 namespace {
 
 constexpr double TakeOverSeconds = 60;
+constexpr double SecondsPerDay = 24 * 60 * 60;
 
 void breathe()
 {
@@ -38,7 +39,12 @@ Outcome ProcLanceDOS(AppContext &context, QWidget &mainWindow, const QString &li
     // already come and gone.
     while (true) {
         breathe();
-        if (clock.secondsSinceMidnight() - t0 > TakeOverSeconds)
+        double elapsed = clock.secondsSinceMidnight() - t0;
+        // The clock starts again at midnight; without this a wait begun just before it
+        // would never time out. A start rounded up reads slightly negative at first.
+        if (elapsed < -TakeOverSeconds)
+            elapsed += SecondsPerDay;
+        if (elapsed > TakeOverSeconds)
             timedOut = true;
         const bool tookOver
             = !launcher.isRunning(started.id) || QApplication::activeWindow() != &mainWindow;
