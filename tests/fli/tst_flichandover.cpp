@@ -1,0 +1,327 @@
+#include "TestMain.h"
+#include "WindowHarness.h"
+
+#include "controls/ZarnBttn.h"
+#include "controls/files/DirList.h"
+#include "controls/files/FileList.h"
+#include "core/Twips.h"
+#include "fli/FlicCommands.h"
+#include "fli/FlicHandover.h"
+#include "mainwindow/FenPrin.h"
+#include "platform/CommonDialog.h"
+
+#include <QTimer>
+
+using kvtest::WindowHarness;
+
+class FlicHandoverTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<WindowHarness> h;
+    FenPrin *w = nullptr;
+    FileList *files = nullptr;
+    QString m_flics; // A.FLC, b.fli, C.flc, d.FLI
+
+    FakeLauncher &launcher() const { return *h->fakes.launcher; }
+    bool shown(const char *name) const { return !w->control(QString::fromUtf8(name))->isHidden(); }
+    void click(const char *name)
+    {
+        ZarnBttn *b = w->button(QString::fromUtf8(name));
+        QVERIFY2(b->isVisible(), name);
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+    }
+    void clickEntries(const QList<int> &rows)
+    {
+        for (int i = 0; i < rows.size(); ++i) {
+            QTest::mouseClick(files->viewport(), Qt::LeftButton,
+                              i == 0 ? Qt::NoModifier : Qt::ControlModifier,
+                              files->visualItemRect(files->item(rows.at(i))).center());
+        }
+    }
+    void openSequencePanel(const char *entry)
+    {
+        click("CmdFLI1");
+        click(entry);
+        QVERIFY(w->get<DirList>(QStringLiteral("Répertoire1"))->setPath(m_flics));
+        QCOMPARE(files->listCount(), 4);
+    }
+    QString playerLine(const QString &name) const
+    {
+        return QStringLiteral("/opt/kinovue/Play.exe ") + QDir(m_flics).filePath(name)
+               + QStringLiteral(" -L65535");
+    }
+
+private slots:
+    void init()
+    {
+        h = std::make_unique<WindowHarness>();
+        QDir(h->folder.path()).mkdir(QStringLiteral("flics"));
+        m_flics = QDir(h->folder.path()).filePath(QStringLiteral("flics"));
+        for (const char *name : {"A.FLC", "b.fli", "C.flc", "d.FLI", "film.avi"}) {
+            QFile file(QDir(m_flics).filePath(QString::fromUtf8(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        h->tipsAtStart(false);
+        w = new FenPrin(h->context);
+        w->load();
+        files = w->get<FileList>(QStringLiteral("Fichier1"));
+    }
+
+    void cleanup() { h.reset(); }
+
+    void playerCommandLine_data()
+    {
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("expected");
+        const QChar back('\\');
+        QTest::newRow("Windows, once") << "C:\\KV" << back << "C:\\A.FLC" << FlicCommands::Once
+                                       << "C:\\KV\\Play.exe C:\\A.FLC -L1";
+        QTest::newRow("Windows, endless")
+            << "C:\\KV" << back << "C:\\ANIM\\A.FLC" << FlicCommands::Endless
+            << "C:\\KV\\Play.exe C:\\ANIM\\A.FLC -L65535";
+        QTest::newRow("Windows, program at a root")
+            << "C:\\" << back << "C:\\A.FLC" << FlicCommands::Once << "C:\\Play.exe C:\\A.FLC -L1";
+        QTest::newRow("native") << "/opt/kv" << QChar('/') << "/anim/a.flc" << FlicCommands::Once
+                                << "/opt/kv/Play.exe /anim/a.flc -L1";
+        QTest::newRow("native, program at the root")
+            << "/" << QChar('/') << "/a.fli" << FlicCommands::Endless << "/Play.exe /a.fli -L65535";
+        QTest::newRow("no file, as after a first cancel")
+            << "/opt/kv" << QChar('/') << QString() << FlicCommands::Once
+            << "/opt/kv/Play.exe  -L1";
+    }
+
+    void playerCommandLine()
+    {
+        QFETCH(QString, programFolder);
+        QFETCH(QChar, separator);
+        QFETCH(QString, file);
+        QFETCH(int, count);
+        QFETCH(QString, expected);
+        QCOMPARE(FlicCommands::player(programFolder, separator, file, count), expected);
+    }
+
+    void moduleCommandLine_data()
+    {
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Windows") << "C:\\KV" << QChar('\\') << "C:\\KV\\velmora.dll";
+        QTest::newRow("Windows root") << "C:\\" << QChar('\\') << "C:\\velmora.dll";
+        QTest::newRow("native") << "/opt/kv" << QChar('/') << "/opt/kv/velmora.dll";
+    }
+
+    void moduleCommandLine()
+    {
+        QFETCH(QString, programFolder);
+        QFETCH(QChar, separator);
+        QFETCH(QString, expected);
+        QCOMPARE(FlicCommands::module(programFolder, separator), expected);
+    }
+
+    void moduleIsBroughtForwardOrStarted_data()
+    {
+        QTest::addColumn<bool>("running");
+        QTest::newRow("already running") << true;
+        QTest::newRow("not running") << false;
+    }
+
+    void moduleIsBroughtForwardOrStarted()
+    {
+        QFETCH(bool, running);
+        if (running)
+            h->fakes.windows->windows.insert(FlicHandover::ModuleTitle, 77);
+        click("CmdFLI");
+        if (running) {
+            QVERIFY(launcher().started.isEmpty());
+            QCOMPARE(h->fakes.windows->activations.size(), 1);
+            const QString activated = h->fakes.windows->activations.first();
+            QVERIFY2(activated == FlicHandover::ModuleTitle
+                         || activated == FlicHandover::ModuleApplication,
+                     qPrintable(activated));
+        } else {
+            QCOMPARE(launcher().started, QStringList{"/opt/kinovue/velmora.dll"});
+            QVERIFY(h->fakes.windows->activations.isEmpty());
+        }
+        QVERIFY(h->fakes.messages->asked.isEmpty());
+    }
+
+    void missingModuleFailsSilently()
+    {
+        launcher().statusByProgram.insert(QStringLiteral("/opt/kinovue/velmora.dll"),
+                                          LaunchStatus::FileNotFound);
+        click("CmdFLI");
+        QCOMPARE(launcher().started.size(), 1);
+        QVERIFY(h->fakes.messages->asked.isEmpty());
+    }
+
+    void menuButtonOpensThenCloses()
+    {
+        QWidget *menu = w->control(QStringLiteral("mnuSeqFLI"));
+        QVERIFY(menu->isHidden());
+        click("CmdFLI1");
+        QVERIFY(!menu->isHidden());
+        QCOMPARE(Twips::rect(menu).topLeft(), QPointF(1800, 2760));
+        click("CmdFLI1");
+        QVERIFY(menu->isHidden());
+    }
+
+    void oneFileStartsThePlayerWithTheDialogsName_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("option");
+        QTest::newRow("Un fichier une fois") << "mnuFich1FLI"
+                                             << " -L1";
+        QTest::newRow("Un fichier en boucle") << "mnuFichRepFLI"
+                                              << " -L65535";
+    }
+
+    void oneFileStartsThePlayerWithTheDialogsName()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, option);
+        const QString file = QDir(m_flics).filePath(QStringLiteral("A.FLC"));
+        h->fakes.dialogs->replies.enqueue({true, file});
+        click("CmdFLI1");
+        click(entry.toUtf8().constData());
+        QVERIFY(!shown("mnuSeqFLI"));
+        const FakeCommonDialog::Shown &asked = h->fakes.dialogs->shown.last();
+        QCOMPARE(asked.state.title, QStringLiteral("Nom du fichier FLC ou FLI"));
+        QCOMPARE(asked.state.filter,
+                 QStringLiteral("Animations FLC et FLI|*.flc;*.fli|Tous les fichiers (*.*)|*.*"));
+        QCOMPARE(asked.state.filterIndex, 4);
+        QCOMPARE(asked.state.flags, 4);
+        QCOMPARE(launcher().started, QStringList{"/opt/kinovue/Play.exe " + file + option});
+    }
+
+    void cancelledDialogHandsOverTheLastFileOfTheSharedDialog()
+    {
+        // An animation chosen through the shared dialog for the media window.
+        const QString avi = QDir(m_flics).filePath(QStringLiteral("film.avi"));
+        h->fakes.dialogs->replies.enqueue({true, avi});
+        click("CmdFiMCI");
+        click("CmdFLI1");
+        click("mnuFich1FLI"); // cancelled: no reply queued
+        QCOMPARE(launcher().started, QStringList{"/opt/kinovue/Play.exe " + avi + " -L1"});
+    }
+
+    void sequenceEntriesPreparePanelForFlicFiles_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("dossier");
+        QTest::newRow("Tout le dossier") << "mnuToutRepFLI" << true;
+        QTest::newRow("Sélection de fichiers") << "mnuSelecFicFLI" << false;
+    }
+
+    void sequenceEntriesPreparePanelForFlicFiles()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, dossier);
+        w->state().SeqAVI = true;
+        w->state().ModeListe = true;
+        click("CmdFLI1");
+        click(entry.toUtf8().constData());
+        const FenPrinState &s = w->state();
+        QVERIFY(!shown("mnuSeqFLI"));
+        QVERIFY(shown("PSeqAVI"));
+        QVERIFY(shown("PSeqAVI2"));
+        QCOMPARE(files->pattern(), QStringLiteral("*.flc;*.fli"));
+        QCOMPARE(s.ModeDossier, dossier);
+        QCOMPARE(s.ModeSelection, !dossier);
+        QVERIFY(!s.ModeListe);
+        QVERIFY(!s.SeqAVI);
+        QVERIFY(s.SeqFLI);
+        QVERIFY(s.ModeNormal);
+    }
+
+    void listEntryKeepsTheSequenceFlags()
+    {
+        w->state().SeqFLI = true;
+        click("CmdFLI1");
+        click("mnuListFicFLI");
+        QVERIFY(w->state().ModeListe);
+        QVERIFY(w->state().SeqFLI);
+        QVERIFY(w->state().ModeNormal); // unlike the AVI list
+        QVERIFY(!shown("ButAVI"));
+        QVERIFY(shown("PSeqAVI2"));
+        QCOMPARE(files->pattern(), QStringLiteral("*.flc;*.fli"));
+    }
+
+    void sequenceWithNothingSelectedStartsNothing_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("Tout le dossier") << "mnuToutRepFLI";
+        QTest::newRow("Sélection de fichiers") << "mnuSelecFicFLI";
+    }
+
+    void sequenceWithNothingSelectedStartsNothing()
+    {
+        QFETCH(QString, entry);
+        openSequencePanel(entry.toUtf8().constData());
+        click("CmdOKSeqAVI");
+        QVERIFY(launcher().started.isEmpty());
+        QVERIFY(!shown("PSeqAVI"));
+        QVERIFY(!shown("PSeqAVI2"));
+    }
+
+    void selectedFilesPlayOneAfterTheOther()
+    {
+        openSequencePanel("mnuToutRepFLI");
+        clickEntries({0, 1, 3});
+        // Each start records how many players had gone by then; each player goes 40 ms later.
+        QList<int> goneAtStart;
+        int gone = 0;
+        launcher().onStart = [&](const QString &) {
+            goneAtStart << gone;
+            const qint64 id = launcher().started.size();
+            QTimer::singleShot(40, w, [&, id] {
+                ++gone;
+                launcher().finish(id);
+            });
+        };
+        click("CmdOKSeqAVI");
+        QCOMPARE(launcher().started,
+                 (QStringList{playerLine("A.FLC"), playerLine("b.fli"), playerLine("d.FLI")}));
+        QCOMPARE(goneAtStart, (QList<int>{0, 1, 2}));
+        QCOMPARE(gone, 3);
+        QVERIFY(h->fakes.messages->asked.isEmpty());
+    }
+
+    void playerThatNeverTakesOverIsToldAndTheSequenceGoesOn()
+    {
+        openSequencePanel("mnuSelecFicFLI");
+        clickEntries({1, 2});
+        w->activateWindow();
+        QApplication::setActiveWindow(w);
+        QTRY_VERIFY(w->isActiveWindow());
+        launcher().onStart = [&](const QString &) {
+            const qint64 id = launcher().started.size();
+            if (id == 1) // our window stays active: the minute runs out
+                QTimer::singleShot(20, w, [&] { h->fakes.clock->seconds += 61; });
+            else
+                QTimer::singleShot(20, w, [&, id] { launcher().finish(id); });
+        };
+        click("CmdOKSeqAVI");
+        QCOMPARE(launcher().started, (QStringList{playerLine("b.fli"), playerLine("C.flc")}));
+        QCOMPARE(h->fakes.messages->asked.size(), 1);
+        QCOMPARE(h->fakes.messages->asked.first().text, QStringLiteral("Programme DOS non lancé"));
+    }
+
+    void playerThatCannotStartEndsTheSequence()
+    {
+        openSequencePanel("mnuToutRepFLI");
+        clickEntries({0, 2});
+        launcher().statusByProgram.insert(QStringLiteral("/opt/kinovue/Play.exe"),
+                                          LaunchStatus::FileNotFound);
+        click("CmdOKSeqAVI");
+        QCOMPARE(launcher().started, QStringList{playerLine("A.FLC")});
+        QVERIFY(h->fakes.messages->asked.isEmpty());
+    }
+};
+
+KV_TEST_MAIN(FlicHandoverTest)
+#include "tst_flichandover.moc"
