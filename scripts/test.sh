@@ -6,10 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-run_tests() { ctest --test-dir build --output-on-failure --timeout 600 "$@"; }
+ctest_args=(--test-dir build --output-on-failure --timeout 600 "$@")
 if [ -z "${DISPLAY:-}" ]; then
-    export -f run_tests
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'run_tests "$@"' _ "$@"
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest "${ctest_args[@]}"
 else
-    run_tests "$@"
+    ctest "${ctest_args[@]}"
 fi

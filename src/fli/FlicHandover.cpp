@@ -14,6 +14,7 @@
 #include "player/FileSelection.h"
 
 #include <QDir>
+#include <QPointer>
 
 const QString FlicHandover::ModuleTitle = QStringLiteral("Kinovue ST - Animations FLC et FLI");
 const QString FlicHandover::ModuleApplication = QStringLiteral("Velmora");
@@ -133,10 +134,13 @@ void FlicHandover::playSequence()
         if (m_files->selected(i))
             chosen << m_selection.fullName(i);
     }
+    // The wait keeps the window alive to the user, who may close the program meanwhile.
+    const QPointer<FlicHandover> alive(this);
     for (const QString &file : std::as_const(chosen)) {
         const QString line = FlicCommands::player(m_context.platform.programFolder,
                                                   QDir::separator(), file, FlicCommands::Endless);
-        if (DosProgram::ProcLanceDOS(m_context, m_window, line) == DosProgram::Outcome::NotStarted)
+        if (DosProgram::ProcLanceDOS(m_context, m_window, line) == DosProgram::Outcome::NotStarted
+            || !alive || !m_window.isVisible())
             return;
     }
 }
