@@ -26,42 +26,42 @@ Form::Form(const QString &name, QWidget *parent)
 
 void Form::build(const QList<ControlSpec> &table)
 {
-    for (const ControlSpec &spec : table) {
+    for (const ControlSpec &row : table) {
         QWidget *container = this;
-        if (!spec.container.isEmpty()) {
-            container = control(spec.container);
+        if (!row.container.isEmpty()) {
+            container = control(row.container);
             if (!container) {
-                qCWarning(lcControls) << objectName() << ": container" << spec.container << "of"
-                                      << spec.name << "not found; placed on the window";
+                qCWarning(lcControls) << objectName() << ": container" << row.container << "of"
+                                      << row.name << "not found; placed on the window";
                 container = this;
             }
         }
-        QWidget *widget = make(spec, container);
-        add(widget, spec.name, spec.container, spec.rect);
-        if (!spec.hint.isEmpty())
-            setHint(widget, spec.hint);
-        widget->setEnabled(spec.enabled);
-        widget->setVisible(spec.visible);
+        QWidget *widget = make(row, container);
+        add(widget, row.name, row.container, row.rect);
+        if (!row.hint.isEmpty())
+            setHint(widget, row.hint);
+        widget->setEnabled(row.enabled);
+        widget->setVisible(row.visible);
     }
 }
 
-QWidget *Form::make(const ControlSpec &spec, QWidget *parent)
+QWidget *Form::make(const ControlSpec &row, QWidget *parent)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Button: {
         auto *button = new ZarnBttn(parent);
-        button->setCaption(spec.caption);
-        button->setPicture(spec.picture);
+        button->setCaption(row.caption);
+        button->setPicture(row.picture);
         return button;
     }
     case ControlKind::Panel: {
         auto *panel = new ZarnPanel(parent);
-        panel->setCaption(spec.caption);
+        panel->setCaption(row.caption);
         return panel;
     }
     case ControlKind::Label: {
         auto *label = new Label(parent);
-        label->setText(spec.caption);
+        label->setText(row.caption);
         return label;
     }
     case ControlKind::Line:

@@ -45,11 +45,7 @@ public:
                  const QRectF &rect);
 
     QWidget *control(const QString &name) const;
-    template<class T>
-    T *get(const QString &name) const
-    {
-        return qobject_cast<T *>(control(name));
-    }
+    template<class T> T *get(const QString &name) const { return qobject_cast<T *>(control(name)); }
     ZarnBttn *button(const QString &name) const;
     ZarnPanel *panel(const QString &name) const;
     // The controls in the order they were built (for colour tables and the inspect tool).
@@ -69,7 +65,7 @@ public:
     void setBackColor(quint32 colour);
 
 private:
-    QWidget *make(const ControlSpec &spec, QWidget *parent);
+    QWidget *make(const ControlSpec &row, QWidget *parent);
 
     QHash<QString, QWidget *> m_byName;
     QList<QWidget *> m_order;

@@ -17,8 +17,8 @@
 
 namespace {
 
-ControlSpec spec(const char *name, ControlKind kind, double l, double t, double w, double h,
-                 const QString &caption = {}, const QString &hint = {})
+ControlSpec row(const char *name, ControlKind kind, double l, double t, double w, double h,
+                const QString &caption = {}, const QString &hint = {})
 {
     ControlSpec s;
     s.name = QString::fromUtf8(name);
@@ -31,7 +31,7 @@ ControlSpec spec(const char *name, ControlKind kind, double l, double t, double 
 
 ControlSpec strip(const char *name, double l, double t, double w, double h)
 {
-    ControlSpec s = spec(name, ControlKind::Button, l, t, w, h);
+    ControlSpec s = row(name, ControlKind::Button, l, t, w, h);
     s.enabled = false;
     return s;
 }
@@ -44,19 +44,19 @@ Conseils::Conseils(AppContext &context, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Kinovue ST - Conseil du jour"));
     build({
-        spec("CmdDeplaceFen", ControlKind::Button, 0, 0, 5880, 315,
-             QStringLiteral("Kinovue ST - Conseil du jour"),
-             QStringLiteral("Déplacement de la fenêtre")),
+        row("CmdDeplaceFen", ControlKind::Button, 0, 0, 5880, 315,
+            QStringLiteral("Kinovue ST - Conseil du jour"),
+            QStringLiteral("Déplacement de la fenêtre")),
         strip("Forme1", 0, 300, 5880, 315),
         strip("Forme2", 0, 600, 600, 1200),
         strip("Forme3", 0, 1800, 600, 1170),
         strip("Forme4", 5280, 600, 600, 1200),
         strip("Forme5", 5280, 1800, 600, 1170),
-        spec("Picture1", ControlKind::Panel, 600, 600, 4695, 1650),
-        spec("CmdOK", ControlKind::Button, 600, 2250, 2340, 480, QStringLiteral("OK")),
-        spec("CmdNextTip", ControlKind::Button, 2940, 2250, 2340, 480,
-             QStringLiteral("Conseil suivant")),
-        spec("Label1", ControlKind::Panel, 600, 2730, 4680, 255),
+        row("Picture1", ControlKind::Panel, 600, 600, 4695, 1650),
+        row("CmdOK", ControlKind::Button, 600, 2250, 2340, 480, QStringLiteral("OK")),
+        row("CmdNextTip", ControlKind::Button, 2940, 2250, 2340, 480,
+            QStringLiteral("Conseil suivant")),
+        row("Label1", ControlKind::Panel, 600, 2730, 4680, 255),
         strip("Forme6", 0, 2970, 5880, 315),
         strip("Forme7", 0, 3285, 5880, 315),
     });
