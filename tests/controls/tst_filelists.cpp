@@ -49,8 +49,6 @@ private slots:
     void init();
     void cleanup();
 
-    void patternsAreSplitOnSemicolons_data();
-    void patternsAreSplitOnSemicolons();
     void filesMatchPatternsWithoutRegardToCase_data();
     void filesMatchPatternsWithoutRegardToCase();
     void filesAreSortedByNameIgnoringCase();
@@ -95,23 +93,6 @@ void TestFileLists::cleanup()
     m_dir = nullptr;
 }
 
-void TestFileLists::patternsAreSplitOnSemicolons_data()
-{
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<QStringList>("filters");
-    QTest::newRow("three kinds") << "*.avi;*.mpg;*.mov" << QStringList{"*.avi", "*.mpg", "*.mov"};
-    QTest::newRow("every file") << "*.*" << QStringList{"*"};
-    QTest::newRow("spaces and empty parts") << " *.aif ;;*.mid; " << QStringList{"*.aif", "*.mid"};
-    QTest::newRow("nothing") << "" << QStringList{"*"};
-}
-
-void TestFileLists::patternsAreSplitOnSemicolons()
-{
-    QFETCH(QString, pattern);
-    QFETCH(QStringList, filters);
-    QCOMPARE(FileList::splitPattern(pattern), filters);
-}
-
 void TestFileLists::filesMatchPatternsWithoutRegardToCase_data()
 {
     QTest::addColumn<QString>("pattern");
@@ -124,6 +105,9 @@ void TestFileLists::filesMatchPatternsWithoutRegardToCase_data()
         << "*.*"
         << QStringList{"A.AVI", "b.avi", "c.Mov", "clip.mpg", "notes.txt", "README", "son.wav"};
     QTest::newRow("no match") << "*.flc" << QStringList{};
+    QTest::newRow("spaces and empty parts") << " *.wav ;;*.mid; " << QStringList{"son.wav"};
+    QTest::newRow("empty pattern is every file")
+        << "" << QStringList{"A.AVI", "b.avi", "c.Mov", "clip.mpg", "notes.txt", "README", "son.wav"};
 }
 
 void TestFileLists::filesMatchPatternsWithoutRegardToCase()
