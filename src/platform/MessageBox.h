@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
 enum class MessageAnswer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+
+// The answers of a set of buttons, left to right.
+QList<MessageAnswer> answersOf(MessageButtons buttons);
 
 struct MessageRequest
 {

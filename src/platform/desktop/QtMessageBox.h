@@ -12,7 +12,6 @@ class QtMessageBox : public MessageBoxService
 public:
     MessageAnswer ask(const MessageRequest &request) override;
 
-    static QList<MessageAnswer> answersOf(MessageButtons buttons);
     static QString textOf(MessageAnswer answer);
     // What Escape (or closing the box) answers.
     static MessageAnswer escapeAnswerOf(MessageButtons buttons);
