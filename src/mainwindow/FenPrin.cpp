@@ -241,6 +241,21 @@ void FenPrin::activate()
         if (ZarnBttn *multiview = button(QStringLiteral("CmdMultiVue")))
             multiview->setEnabled(true);
     }
+    if (!g.FichierRecup.isEmpty() && g.ChoixMultivues)
+        openHandedBack(g.FichierRecup);
+}
+
+void FenPrin::openHandedBack(const QString &file)
+{
+    m_state.ModeNormal = true;
+    m_mciWnd1->setZoom(100);
+    panel(QStringLiteral("ZoomText"))->setCaption(QStringLiteral("100"));
+    m_mciWnd1->setFileName(file);
+    m_mciWnd1->show();
+    for (const char *name : {"CmdPlayAVI", "CmdRepetAVI", "CmdPlEcrAVI"})
+        button(QString::fromUtf8(name))->setEnabled(true);
+    control(QStringLiteral("ButAVI"))->show();
+    m_mciWnd1->setFocus();
 }
 
 void FenPrin::ProcCoulDefUtil()

@@ -74,6 +74,8 @@ private:
     void wireHelp();
     void wireLeftColumn();
     void openTips();
+    // An animation handed back by another window opens here at zoom 100.
+    void openHandedBack(const QString &file);
 
     AppContext &m_context;
     FenPrinState m_state;

@@ -169,6 +169,29 @@ private slots:
         QVERIFY(ended);
     }
 
+    void activationOpensTheAnimationHandedBack()
+    {
+        WindowHarness h;
+        h.tipsAtStart(false);
+        const QString film
+            = h.addMedia(QStringLiteral("rendu.avi"), FakeMedia{3000, 30, QSize(160, 120)});
+        auto *main = new FenPrin(h.context);
+        main->load();
+        main->mciWnd1().setZoom(250);
+        main->button(QStringLiteral("CmdPlayAVI"))->setEnabled(false);
+        h.general.FichierRecup = film;
+        main->activate();
+        QVERIFY(main->mciWnd1().fileName().isEmpty()); // only for the multi-view window's choice
+        h.general.ChoixMultivues = true;
+        main->activate();
+        QCOMPARE(main->mciWnd1().fileName(), film);
+        QCOMPARE(main->mciWnd1().zoom(), 100);
+        QCOMPARE(main->panel(QStringLiteral("ZoomText"))->caption(), QStringLiteral("100"));
+        QVERIFY(main->button(QStringLiteral("CmdPlayAVI"))->isEnabled());
+        QVERIFY(!main->control(QStringLiteral("ButAVI"))->isHidden());
+        QVERIFY(main->state().ModeNormal);
+    }
+
     void activationRefreshesTheTipsCaption()
     {
         WindowHarness h;
