@@ -1,5 +1,7 @@
 #include "ResourceSounds.h"
 
+#include "app/MsAdpcm.h"
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -141,13 +143,14 @@ QByteArray signal()
     for (double s : both)
         highest = std::max(highest, std::abs(s));
     const double scale = highest > 0 ? 0.7 / highest : 0;
-    QByteArray data;
+    std::vector<qint16> interleaved;
+    interleaved.reserve(2 * frames);
     for (size_t i = 0; i < frames; ++i) {
         const double fade = i + Rate / 50 > frames ? double(frames - i) / (Rate / 50) : 1.0;
-        put16(data, quint16(qint16(std::lround(left[i] * scale * fade * 32767))));
-        put16(data, quint16(qint16(std::lround(right[i] * scale * fade * 32767))));
+        interleaved.push_back(qint16(std::lround(left[i] * scale * fade * 32767)));
+        interleaved.push_back(qint16(std::lround(right[i] * scale * fade * 32767)));
     }
-    return pcmWave(2, 16, data);
+    return MsAdpcm::encodeWave(interleaved, 2, Rate);
 }
 
 } // namespace
