@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -120,6 +121,37 @@ private slots:
 
         QCOMPARE(QFile::exists(file), storeExists);
         QCOMPARE(readAll(file), before);
+    }
+
+    void damagedStoreGivesTheFallbacks_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("folderInItsPlace");
+        QTest::newRow("binary garbage") << QByteArray("\x00\xff[\x01=\x02\n\xfe\xfd", 10) << false;
+        QTest::newRow("broken sections") << QByteArray("[[[\n=\n]]]=x\n[Couleurs") << false;
+        QTest::newRow("a folder where the file should be") << QByteArray() << true;
+    }
+
+    void damagedStoreGivesTheFallbacks()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, folderInItsPlace);
+        QSettingsStore store(m_dir->path());
+        const QString file = store.fileOf(App);
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        if (folderInItsPlace) {
+            QVERIFY(QDir().mkpath(file));
+        } else {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        QCOMPARE(
+            store.read(App, Colours, QStringLiteral("Fin du dégradé"), QStringLiteral("&HE0E0E0")),
+            QStringLiteral("&HE0E0E0"));
+        QCOMPARE(store.read(App, QStringLiteral("Conseils du jour"),
+                            QStringLiteral("Conseil au démarrage"), QStringLiteral("Oui")),
+                 QStringLiteral("Oui"));
     }
 
     void applicationsAreKeptApart()
