@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -118,6 +119,7 @@ private slots:
     void truncatedFileEndsAtTheLastReadableFrame();
     void frameOneByteShortOfTheFileStillOpens();
     void corruptedFilesAreRefusedOrBounded();
+    void manyBlackChunksClearALargePictureOnce();
     void ffmpegDecodesOurFilesToTheSamePictures();
     void sampleFilesOpenWithTheirFrameCounts();
     void brokenSamplesAreRefusedOrBounded();
@@ -170,6 +172,11 @@ void FlicDecoderTest::eachChunkKindGivesItsPixels_data()
         << twoFrames(F::Fli, even0, {FlicWriter::chunk(0x77, QByteArray(30, '\x55'))}) << 1
         << even0;
     QTest::newRow("empty frame keeps the picture") << twoFrames(F::Fli, even0, {}) << 1 << even0;
+    QTest::newRow("drawing before black is hidden")
+        << twoFrames(F::Flc, odd0,
+                     {FlicWriter::literal(odd1), FlicWriter::black(),
+                      FlicWriter::deltaFlc(FlicPicture::filled(37, 13, 0), odd0)})
+        << 1 << odd0;
 }
 
 void FlicDecoderTest::eachChunkKindGivesItsPixels()
@@ -463,6 +470,29 @@ void FlicDecoderTest::corruptedFilesAreRefusedOrBounded()
     }
     // Most single flips leave a playable file: the decoder must not give up on them.
     QVERIFY2(opened > 200, qPrintable(QString::number(opened)));
+}
+
+void FlicDecoderTest::manyBlackChunksClearALargePictureOnce()
+{
+    // 180 KB of six-byte black chunks on a 2048x2048 picture: clearing it once per chunk took
+    // seconds, a hang for one frame.
+    QList<QByteArray> chunks{FlicWriter::colour256({qRgb(4, 5, 6)})};
+    for (int i = 0; i < 30000; ++i)
+        chunks.append(FlicWriter::black());
+    chunks.append(FlicWriter::literal(FlicPicture::filled(3, 1, 7)));
+    FlicWriter writer(FlicWriter::Format::Flc, 2048, 2048, 40);
+    writer.addFrame(chunks);
+
+    QElapsedTimer timer;
+    timer.start();
+    FlicDecoder decoder;
+    QVERIFY2(decoder.openData(writer.bytes()), qPrintable(decoder.errorString()));
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(decoder.palette()[0], qRgb(4, 5, 6));
+    const std::vector<uchar> &pixels = decoder.pixels();
+    QCOMPARE(pixels[2], uchar(7));
+    QCOMPARE(pixels[3], uchar(0));
+    QCOMPARE(pixels.back(), uchar(0));
 }
 
 void FlicDecoderTest::ffmpegDecodesOurFilesToTheSamePictures()

@@ -235,7 +235,19 @@ void FlicDecoder::decodeFrame(int frame)
 {
     const FrameRef &ref = m_frames[size_t(frame)];
     const auto *d = reinterpret_cast<const uchar *>(m_data.constData());
+    // What a frame draws before a black chunk is never seen, so drawing starts at its last one:
+    // a frame of many six-byte black chunks then clears a large picture once, not per chunk.
+    int lastBlack = -1;
     qsizetype pos = ref.offset;
+    for (int i = 0; i < ref.chunks && pos + ChunkHeaderSize <= ref.end; ++i) {
+        const quint32 size = u32(d + pos);
+        if (size < ChunkHeaderSize)
+            break;
+        if (u16(d + pos + 4) == Black)
+            lastBlack = i;
+        pos = std::min<qint64>(qint64(pos) + size, ref.end);
+    }
+    pos = ref.offset;
     for (int i = 0; i < ref.chunks && pos + ChunkHeaderSize <= ref.end; ++i) {
         const quint32 size = u32(d + pos);
         const quint16 type = u16(d + pos + 4);
@@ -244,6 +256,10 @@ void FlicDecoder::decodeFrame(int frame)
             return;
         }
         const qsizetype end = std::min<qint64>(qint64(pos) + size, ref.end);
+        if (i < lastBlack && type != Colour256 && type != Colour64) {
+            pos = end;
+            continue;
+        }
         const uchar *data = d + pos + ChunkHeaderSize;
         const qsizetype length = end - pos - ChunkHeaderSize;
         switch (type) {
