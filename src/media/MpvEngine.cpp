@@ -12,6 +12,7 @@
 #include <mpv/render.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -36,6 +37,7 @@ constexpr const char *Options[][2] = {
     {"hwdec", "no"},
     {"audio-file-auto", "no"},
     {"sub-auto", "no"},
+    {"cover-art-auto", "no"}, // no listing of the file's folder at each open
 };
 constexpr const char *LogLevel = "warn";
 constexpr const char *AudioOutput = "ao";
@@ -44,6 +46,8 @@ constexpr const char *SilentOutput = "null";
 constexpr const char *TimePos = "time-pos";
 constexpr const char *EofReached = "eof-reached";
 constexpr const char *Duration = "duration";
+constexpr const char *StartTime = "demuxer-start-time";
+constexpr const char *SoundTrack = "current-tracks/audio/id";
 constexpr const char *Fps = "container-fps";
 constexpr const char *EstimatedFrames = "estimated-frame-count";
 constexpr const char *Width = "dwidth";
@@ -54,11 +58,18 @@ constexpr const char *Speed = "speed";
 constexpr const char *Volume = "volume";
 
 constexpr const char *LoadFile = "loadfile";
+constexpr const char *Replace = "replace";
+constexpr const char *StartAt = "start=";
 constexpr const char *Stop = "stop";
 constexpr const char *Seek = "seek";
 constexpr const char *SeekExact = "absolute+exact";
 constexpr const char *LoopForever = "inf";
 constexpr const char *LoopNever = "no";
+// mpv's edit list: "%<bytes>%<name>,start=<s>,length=<s>" per piece, pieces joined by ';'.
+constexpr const char *Timeline = "edl://";
+constexpr char TimelineSeparator = ';';
+constexpr const char *PieceStart = ",start=";
+constexpr const char *PieceLength = ",length=";
 constexpr const char *RenderFormat = "bgr0"; // byte order B, G, R, x: QImage::Format_RGB32
 
 enum Observed : uint64_t { ObserveTimePos = 1, ObserveEof };
@@ -66,6 +77,29 @@ enum Observed : uint64_t { ObserveTimePos = 1, ObserveEof };
 
 // A backward play seeks this often when the media has no frame rate (sounds).
 constexpr double DefaultStepSeconds = 0.04;
+
+// A repeating timeline covers this long, so its one seam (mpv looping the timeline itself,
+// with the short stall of a restart) comes at most once an hour.
+constexpr double TimelineSeconds = 3600.0;
+constexpr int MaxTimelineCopies = 4000;
+// While a file loads, how often pictures mpv has ready are drawn.
+constexpr double ReloadPollSeconds = 0.005;
+
+// Side of the throw-away picture drawn while a file's size is not known yet.
+constexpr int ScratchSide = 16;
+
+bool draw(mpv_render_context *render, QSize size, void *bits, size_t stride)
+{
+    int dimensions[2] = {size.width(), size.height()};
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_SW_SIZE, dimensions},
+        {MPV_RENDER_PARAM_SW_FORMAT, const_cast<char *>(Mpv::RenderFormat)},
+        {MPV_RENDER_PARAM_SW_STRIDE, &stride},
+        {MPV_RENDER_PARAM_SW_POINTER, bits},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    return mpv_render_context_render(render, params) >= 0;
+}
 
 } // namespace
 
@@ -147,28 +181,9 @@ bool MpvEngine::open(const QString &path)
     if (!m_mpv)
         return false;
 
-    const QByteArray file = QFileInfo(path).absoluteFilePath().toUtf8();
-    const char *command[] = {Mpv::LoadFile, file.constData(), nullptr};
-    m_load = Load::Requested;
-    if (mpv_command(m_mpv, command) < 0) {
-        m_load = Load::Idle;
-        return false;
-    }
-
-    // Wait, handling mpv's events ourselves, until the first picture is ready or the file
-    // failed; a file that never gets there within the limit is unplayable.
-    QDeadlineTimer deadline(OpenTimeoutMs);
-    while (m_load != Load::Ready && m_load != Load::Failed && !deadline.hasExpired()) {
-        const double wait = std::max<qint64>(deadline.remainingTime(), 1) / 1000.0;
-        const mpv_event *event = mpv_wait_event(m_mpv, wait);
-        handleEvent(*event);
-    }
-    if (m_load != Load::Ready) {
-        qCInfo(lcMedia) << "mpv could not open" << path
-                        << (m_load == Load::Failed ? "(error)" : "(timed out)");
-        const char *stop[] = {Mpv::Stop, nullptr};
-        mpv_command(m_mpv, stop);
-        m_load = Load::Idle;
+    m_path = QFileInfo(path).absoluteFilePath();
+    if (!load(Form::File, 0.0)) {
+        m_path.clear();
         return false;
     }
     readMediaFacts();
@@ -177,11 +192,81 @@ bool MpvEngine::open(const QString &path)
         close();
         return false;
     }
-    m_load = Load::Idle;
     m_position = 0.0;
     setState(State::Stopped);
     renderFrame();
     return true;
+}
+
+bool MpvEngine::load(Form form, double start)
+{
+    const QByteArray url = form == Form::Timeline ? timelineUrl() : m_path.toUtf8();
+    const QByteArray options
+        = start > 0.0 ? Mpv::StartAt + QByteArray::number(start, 'f', 6) : QByteArray();
+    const char *command[]
+        = {Mpv::LoadFile, url.constData(), Mpv::Replace, options.constData(), nullptr};
+    m_form = form;
+    m_load = Load::Requested;
+    if (mpv_command(m_mpv, command) < 0) {
+        m_load = Load::Idle;
+        return false;
+    }
+
+    // Wait, handling mpv's events ourselves, until the first picture is ready or the file
+    // failed; a file that never gets there within the limit is unplayable. Its pictures are
+    // drawn meanwhile, a new file's first one too: mpv holds the restart until they are (up
+    // to 200 ms), and the queued draw cannot run before we return.
+    QDeadlineTimer deadline(OpenTimeoutMs);
+    while (m_load != Load::Ready && m_load != Load::Failed && !deadline.hasExpired()) {
+        const double wait
+            = std::min(ReloadPollSeconds, std::max<qint64>(deadline.remainingTime(), 1) / 1000.0);
+        const mpv_event *event = mpv_wait_event(m_mpv, wait);
+        handleEvent(*event);
+        renderFrame();
+    }
+    const bool ready = m_load == Load::Ready;
+    if (!ready) {
+        qCInfo(lcMedia) << "mpv could not open" << m_path
+                        << (form == Form::Timeline ? "as a repeating timeline" : "")
+                        << (m_load == Load::Failed ? "(error)" : "(timed out)");
+        const char *stop[] = {Mpv::Stop, nullptr};
+        mpv_command(m_mpv, stop);
+    }
+    m_load = Load::Idle;
+    return ready;
+}
+
+bool MpvEngine::useForm(Form form)
+{
+    if (form == m_form)
+        return true;
+    // Until the new form has started, time-pos still speaks of the old one.
+    m_seeking = true;
+    if (load(form, m_position))
+        return true;
+    if (form == Form::Timeline && load(Form::File, m_position))
+        return true;
+    close();
+    return false;
+}
+
+QByteArray MpvEngine::timelineUrl() const
+{
+    const QByteArray file = m_path.toUtf8();
+    // The length before the name lets the name hold the list's own ',' and ';'.
+    const QByteArray piece = '%' + QByteArray::number(file.size()) + '%' + file + Mpv::PieceStart
+                             + QByteArray::number(m_startTime, 'f', 9) + Mpv::PieceLength
+                             + QByteArray::number(m_duration, 'f', 9);
+    const int copies
+        = std::clamp(int(std::ceil(TimelineSeconds / m_duration)), 2, MaxTimelineCopies);
+    QByteArray url = Mpv::Timeline;
+    url.reserve(url.size() + copies * (piece.size() + 1));
+    for (int i = 0; i < copies; ++i) {
+        if (i > 0)
+            url += Mpv::TimelineSeparator;
+        url += piece;
+    }
+    return url;
 }
 
 void MpvEngine::close()
@@ -197,6 +282,10 @@ void MpvEngine::close()
     m_fps = 0.0;
     m_frameCount = 0;
     m_size = QSize();
+    m_path.clear();
+    m_startTime = 0.0;
+    m_hasSound = false;
+    m_form = Form::File;
     m_position = 0.0;
     m_seeking = false;
     m_end = -1.0;
@@ -229,6 +318,13 @@ void MpvEngine::readMediaFacts()
         frames = 0;
     // The container's count is exact for AVI; elsewhere duration × rate is as good as it gets.
     m_frameCount = frames > 0 ? frames : (m_fps > 0.0 ? std::llround(m_duration * m_fps) : 0);
+
+    double startTime = 0.0;
+    if (mpv_get_property(m_mpv, Mpv::StartTime, MPV_FORMAT_DOUBLE, &startTime) < 0)
+        startTime = 0.0;
+    m_startTime = startTime;
+    int64_t soundTrack = 0;
+    m_hasSound = mpv_get_property(m_mpv, Mpv::SoundTrack, MPV_FORMAT_INT64, &soundTrack) >= 0;
 }
 
 double MpvEngine::durationSeconds() const
@@ -280,6 +376,14 @@ void MpvEngine::seekFrame(qint64 frame)
 
 void MpvEngine::seekSeconds(double seconds)
 {
+    // Outside repeat play a seek to the end of the timeline would show the next copy's first
+    // picture: the file itself shows its last.
+    if (m_form == Form::Timeline && !(m_repeat && m_state == State::Playing)) {
+        m_position = seconds;
+        emit positionChanged();
+        useForm(Form::File);
+        return;
+    }
     const QByteArray target = QByteArray::number(seconds, 'f', 6);
     const char *command[] = {Mpv::Seek, target.constData(), Mpv::SeekExact, nullptr};
     if (mpv_command(m_mpv, command) < 0) {
@@ -306,7 +410,12 @@ void MpvEngine::play(qint64 endMs, bool repeat)
         }
         seekSeconds(0.0);
     }
-    // Looping inside mpv restarts without a gap; a seek on our side at the end would not.
+    // mpv loops a picture alone without a gap, but with sound it waits at each wrap for the
+    // old sound to play out; a timeline of copies end to end plays straight through instead.
+    // A bounded play needs the file itself, to stop at its real end.
+    const bool timeline = repeat && m_hasSound && !m_size.isEmpty();
+    if (!useForm(timeline ? Form::Timeline : Form::File))
+        return;
     setString(Mpv::LoopFile, repeat ? Mpv::LoopForever : Mpv::LoopNever);
     setFlag(Mpv::Pause, false);
     setState(State::Playing);
@@ -320,6 +429,8 @@ void MpvEngine::playBackward(qint64 toMs)
     setString(Mpv::LoopFile, Mpv::LoopNever);
     m_repeat = false;
     m_end = -1.0;
+    if (!useForm(Form::File))
+        return;
     m_backwardTo = std::clamp(toMs / 1000.0, 0.0, m_duration);
     if (m_position <= m_backwardTo + 1e-6) {
         finish(m_backwardTo);
@@ -492,7 +603,8 @@ void MpvEngine::handleEvent(const mpv_event &event)
             m_load = Load::Loaded;
         break;
     case MPV_EVENT_VIDEO_RECONFIG:
-        if (m_state != State::Closed)
+        // The timeline's duration and frame count are those of all its copies.
+        if (m_state != State::Closed && m_form == Form::File)
             readMediaFacts();
         break;
     case MPV_EVENT_PLAYBACK_RESTART:
@@ -518,6 +630,8 @@ void MpvEngine::onTimePos(double seconds)
     // picture before the end, which is not where the user put it.
     if (m_state != State::Playing || m_seeking || m_backwardTimer->isActive())
         return;
+    if (m_form == Form::Timeline)
+        seconds -= std::floor(seconds / m_duration) * m_duration;
     if (m_repeat && seconds + m_duration / 2 < m_position)
         ++m_wraps;
     m_position = seconds;
@@ -538,21 +652,25 @@ void MpvEngine::renderFrame()
 {
     if (!m_render)
         return;
-    const uint64_t flags = mpv_render_context_update(m_render);
-    if (!(flags & MPV_RENDER_UPDATE_FRAME) || m_size.isEmpty() || m_state == State::Closed)
+    const bool fresh = mpv_render_context_update(m_render) & MPV_RENDER_UPDATE_FRAME;
+    // mpv holds its core until each picture it hands over is drawn (for up to 200 ms), also
+    // the blank one of a stop and the first one of a file still loading, while the engine
+    // counts as closed. While it holds a picture it answers no property, so a loading file's
+    // size is not known yet: a throw-away drawing lets mpv go on, and open() draws again.
+    const bool loading = m_load == Load::Loaded;
+    if ((m_state == State::Closed && !loading) || m_size.isEmpty()) {
+        if (fresh) {
+            std::array<quint32, ScratchSide * ScratchSide> scratch;
+            draw(m_render, QSize(ScratchSide, ScratchSide), scratch.data(),
+                 ScratchSide * sizeof(quint32));
+        }
+        return;
+    }
+    // Without a picture yet, the one mpv shows now is drawn again.
+    if (!fresh && !m_frame.isNull())
         return;
     if (m_frame.size() != m_size)
         m_frame = QImage(m_size, QImage::Format_RGB32);
-    int size[2] = {m_size.width(), m_size.height()};
-    size_t stride = size_t(m_frame.bytesPerLine());
-    mpv_render_param params[] = {
-        {MPV_RENDER_PARAM_SW_SIZE, size},
-        {MPV_RENDER_PARAM_SW_FORMAT, const_cast<char *>(Mpv::RenderFormat)},
-        {MPV_RENDER_PARAM_SW_STRIDE, &stride},
-        {MPV_RENDER_PARAM_SW_POINTER, m_frame.bits()},
-        {MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    if (mpv_render_context_render(m_render, params) < 0)
-        return;
-    emit frameChanged();
+    if (draw(m_render, m_size, m_frame.bits(), size_t(m_frame.bytesPerLine())))
+        emit frameChanged();
 }

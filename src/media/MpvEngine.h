@@ -53,6 +53,13 @@ public:
 private:
     enum class Load { Idle, Requested, Started, Loaded, Ready, Failed };
 
+    // Which form of the file mpv holds: the file itself, or the file end to end many times
+    // over, which repeat play of a picture with sound runs on.
+    enum class Form { File, Timeline };
+
+    bool load(Form form, double start);
+    bool useForm(Form form);
+    QByteArray timelineUrl() const;
     void drainEvents();
     void handleEvent(const mpv_event &event);
     void onTimePos(double seconds);
@@ -77,6 +84,10 @@ private:
     double m_fps = 0.0;
     qint64 m_frameCount = 0;
     QSize m_size;
+    QString m_path;
+    double m_startTime = 0.0; // the container's first timestamp, which mpv counts as 0
+    bool m_hasSound = false;
+    Form m_form = Form::File;
 
     // Our own idea of the position: exact after a seek, then following mpv's time-pos.
     double m_position = 0.0;
