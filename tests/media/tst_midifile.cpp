@@ -166,6 +166,10 @@ void TestMidiFile::ticksAndMillisecondsConvertAcrossTempoChange()
     QCOMPARE(midi.tickToMs(tick), ms);
     QCOMPARE(midi.msToTick(ms), tick);
     QCOMPARE(midi.msToTick(ms + 0.9), tick); // well within the next tick at either tempo
+    // Absurd times stay defined and keep their order.
+    QVERIFY(midi.msToTick(1e300) >= midi.msToTick(ms));
+    QVERIFY(midi.msToTick(-1e300) <= midi.msToTick(ms));
+    QCOMPARE(midi.msToTick(std::nan("")), qint64(0));
 }
 
 void TestMidiFile::tracksMergeInTimeOrder()

@@ -340,19 +340,32 @@ double MidiFile::tickToMs(qint64 tick) const
     return timeAt(it == m_tempoMap.begin() ? m_tempoMap.front() : *std::prev(it), tick);
 }
 
+namespace {
+
+// Ticks beyond any song: keeps the conversion of an absurd time defined.
+qint64 wholeTicks(double ticks)
+{
+    constexpr double kLimit = 4.0e15;
+    return qint64(std::floor(std::clamp(ticks, -kLimit, kLimit)));
+}
+
+} // namespace
+
 qint64 MidiFile::msToTick(double ms) const
 {
     // A hair of tolerance so that tickToMs followed by msToTick gives the same tick back.
     constexpr double kEpsilon = 1e-6;
+    if (std::isnan(ms))
+        return 0;
     if (m_smpteTicksPerSecond > 0)
-        return qint64(std::floor(ms * m_smpteTicksPerSecond / 1000.0 + kEpsilon));
+        return wholeTicks(ms * m_smpteTicksPerSecond / 1000.0 + kEpsilon);
     if (m_tempoMap.empty() || m_ticksPerQuarter == 0)
         return 0;
     auto it = std::upper_bound(m_tempoMap.begin(), m_tempoMap.end(), ms,
                                [](double t, const TempoPoint &p) { return t < p.ms; });
     const TempoPoint &point = it == m_tempoMap.begin() ? m_tempoMap.front() : *std::prev(it);
     const double ticks = (ms - point.ms) * 1000.0 * m_ticksPerQuarter / point.usPerQuarter;
-    return point.tick + qint64(std::floor(ticks + kEpsilon));
+    return point.tick + wholeTicks(ticks + kEpsilon);
 }
 
 std::size_t MidiFile::firstEventAtOrAfter(double ms) const
