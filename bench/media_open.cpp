@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTimer>
 
 #include <algorithm>
 #include <clocale>
@@ -59,22 +60,22 @@ Figures figuresOf(std::vector<double> values)
     return figures;
 }
 
-bool waitFor(const std::function<bool()> &done)
+// Sleeps in the event loop between events: a spinning wait would take a core from mpv.
+bool waitFor(const std::function<bool()> &done, int limitMs = WaitLimitMs)
 {
+    QTimer tick;
+    tick.start(5);
     QElapsedTimer limit;
     limit.start();
-    while (!done() && limit.elapsed() < WaitLimitMs)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    while (!done() && limit.elapsed() < limitMs)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return done();
 }
 
 // Lets whatever a close posted arrive, so the next open starts from a quiet window.
 void settle()
 {
-    QElapsedTimer quiet;
-    quiet.start();
-    while (quiet.elapsed() < 50)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    waitFor([] { return false; }, 50);
 }
 
 QString makeFlc(const QString &folder)
