@@ -38,6 +38,9 @@ constexpr const char *Options[][2] = {
     {"audio-file-auto", "no"},
     {"sub-auto", "no"},
     {"cover-art-auto", "no"}, // no listing of the file's folder at each open
+    // A picture is handed over when it is due, not 50 ms early: drawing it blocks our thread
+    // until then, which, with several windows playing, leaves no time to paint.
+    {"video-timing-offset", "0"},
 };
 constexpr const char *LogLevel = "warn";
 constexpr const char *AudioOutput = "ao";
