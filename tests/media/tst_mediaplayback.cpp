@@ -156,7 +156,9 @@ void TestMediaPlayback::doubleSpeedHalvesThePlayingTime()
     window.setSpeed(2000);
     const qint64 fast = playToEnd(window);
     qInfo("2 s of media played in %lld ms at normal speed, %lld ms at double speed", normal, fast);
-    QVERIFY(normal >= 1900);
+    // The last of the 20 frames is due 1.9 s after the start: well short of that would mean the
+    // media was not played in real time.
+    QVERIFY2(normal >= 1800, qPrintable(QString::number(normal)));
     const double ratio = double(fast) / normal;
     QVERIFY2(ratio > 0.4 && ratio < 0.65, qPrintable(QString::number(ratio)));
 }
