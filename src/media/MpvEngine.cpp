@@ -41,6 +41,10 @@ constexpr const char *Options[][2] = {
     // A picture is handed over when it is due, not 50 ms early: drawing it blocks our thread
     // until then, which, with several windows playing, leaves no time to paint.
     {"video-timing-offset", "0"},
+    // The software renderer's conversion to RGB: swscale's unscaled fast path costs a fraction
+    // of zimg's (which cost more than the decoding), and of swscale's own exact mode.
+    {"sws-allow-zimg", "no"},
+    {"sws-fast", "yes"},
 };
 constexpr const char *LogLevel = "warn";
 constexpr const char *AudioOutput = "ao";
