@@ -543,13 +543,16 @@ void MediaWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect area = pictureRect();
-    painter.fillRect(area, Qt::black);
-    if (m_engine && !m_fileName.isEmpty() && !m_fullScreen && area.isValid()) {
-        const QImage image = m_engine->frame();
-        if (!image.isNull()) {
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(area, image);
-        }
+    QImage image;
+    if (m_engine && !m_fileName.isEmpty() && !m_fullScreen && area.isValid())
+        image = m_engine->frame();
+    // An opaque picture covers the whole area: filling it black first would double the
+    // pixels written at each frame.
+    if (image.isNull() || image.hasAlphaChannel())
+        painter.fillRect(area, Qt::black);
+    if (!image.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(area, image);
     }
     if (m_borderStyle != 0) {
         painter.setPen(palette().color(QPalette::WindowText));
