@@ -438,7 +438,8 @@ QSize MediaWindow::sizeHint() const
 void MediaWindow::connectEngine()
 {
     MediaEngine *engine = m_engine.get();
-    connect(engine, &MediaEngine::frameChanged, this, qOverload<>(&QWidget::update));
+    // A new picture repaints the picture alone, not the play bar beneath it.
+    connect(engine, &MediaEngine::frameChanged, this, [this] { update(pictureRect()); });
     connect(engine, &MediaEngine::stateChanged, this, &MediaWindow::onEngineStateChanged);
     connect(engine, &MediaEngine::ended, this, &MediaWindow::onEngineEnded);
 }
