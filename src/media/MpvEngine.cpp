@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -94,6 +95,21 @@ constexpr double ReloadPollSeconds = 0.005;
 
 // Side of the throw-away picture drawn while a file's size is not known yet.
 constexpr int ScratchSide = 16;
+
+// mpv's swscale path writes straight into a picture whose rows start on 32-byte boundaries;
+// into any other it draws in a buffer of its own, then copies.
+constexpr qsizetype RowAlignment = 64;
+
+QImage alignedFrame(QSize size)
+{
+    const qsizetype stride
+        = (qsizetype(size.width()) * 4 + RowAlignment - 1) / RowAlignment * RowAlignment;
+    void *bits = std::aligned_alloc(RowAlignment, size_t(stride) * size.height());
+    if (!bits)
+        return QImage(size, QImage::Format_RGB32);
+    return QImage(static_cast<uchar *>(bits), size.width(), size.height(), stride,
+                  QImage::Format_RGB32, std::free, bits);
+}
 
 bool draw(mpv_render_context *render, QSize size, void *bits, size_t stride)
 {
@@ -676,8 +692,9 @@ void MpvEngine::renderFrame()
     // Without a picture yet, the one mpv shows now is drawn again.
     if (!fresh && !m_frame.isNull())
         return;
-    if (m_frame.size() != m_size)
-        m_frame = QImage(m_size, QImage::Format_RGB32);
+    // A picture still held elsewhere is left to its holder rather than copied.
+    if (m_frame.size() != m_size || !m_frame.isDetached())
+        m_frame = alignedFrame(m_size);
     if (draw(m_render, m_size, m_frame.bits(), size_t(m_frame.bytesPerLine())))
         emit frameChanged();
 }
