@@ -2,6 +2,7 @@
 #include "VelmoraWindow.h"
 
 #include "platform/Platform.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char **argv)
     // Only the application name: a display name would be appended to the window title,
     // which the main program looks up exactly.
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    installFrenchTranslations(app);
     const auto platform = makeDesktopPlatform(QApplication::applicationDirPath());
     VelmoraWindow window(SkinColours::read(*platform->settings));
     window.show();

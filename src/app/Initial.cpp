@@ -4,27 +4,15 @@
 #include "app/Demarre2.h"
 #include "app/LoadedWindows.h"
 #include "mainwindow/FenPrin.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPointer>
-#include <QTranslator>
 
 #include <clocale>
 
 namespace Initial {
-
-void installFrenchTranslations(QCoreApplication &app)
-{
-    // The toolkit's own dialogs (file and colour choosers, message box buttons) speak French.
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-}
 
 void substituteFonts()
 {

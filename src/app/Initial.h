@@ -2,14 +2,10 @@
 
 // The program's entry: makes the application, the platform and the shared values, and
 // loads the splash window, which hands over to the main window.
-class QCoreApplication;
-
 namespace Initial {
 
 int run(int argc, char **argv);
 // Font families the windows name, mapped to metric-compatible free fonts.
 void substituteFonts();
-// The toolkit's own texts in French.
-void installFrenchTranslations(QCoreApplication &app);
 
 } // namespace Initial
