@@ -96,9 +96,7 @@ private slots:
     void defaultColoursPaintTheFrame()
     {
         WindowHarness h;
-        h.tipsAtStart(false);
-        auto *main = new FenPrin(h.context);
-        main->load();
+        auto *main = h.mainWindow();
         ZarnBttn *title = main->button(QStringLiteral("CmdDeplaceFen"));
         QCOMPARE(title->gradientColorStart(), 0x808000u);
         QCOMPARE(title->gradientColorEnd(), 0xE0E0E0u);
@@ -109,9 +107,7 @@ private slots:
     void hintsFollowTheSwitchOnTheNextMove()
     {
         WindowHarness h;
-        h.tipsAtStart(false);
-        auto *main = new FenPrin(h.context);
-        main->load();
+        auto *main = h.mainWindow();
         ZarnBttn *close = main->button(QStringLiteral("CmdFermer"));
         QTest::mouseMove(close, QPoint(5, 5));
         QTest::mouseMove(close, QPoint(6, 6));
@@ -125,9 +121,7 @@ private slots:
     void helpButtonOpensWholeFileOrTopicOne()
     {
         WindowHarness h;
-        h.tipsAtStart(false);
-        auto *main = new FenPrin(h.context);
-        main->load();
+        auto *main = h.mainWindow();
         ZarnBttn *help = main->button(QStringLiteral("CmdAide"));
         QTest::mouseClick(help, Qt::LeftButton, {}, help->rect().center());
         QCOMPARE(h.fakes.launcher->started,
@@ -172,11 +166,9 @@ private slots:
     void activationOpensTheAnimationHandedBack()
     {
         WindowHarness h;
-        h.tipsAtStart(false);
         const QString film
             = h.addMedia(QStringLiteral("rendu.avi"), FakeMedia{3000, 30, QSize(160, 120)});
-        auto *main = new FenPrin(h.context);
-        main->load();
+        auto *main = h.mainWindow();
         main->mciWnd1().setZoom(250);
         main->button(QStringLiteral("CmdPlayAVI"))->setEnabled(false);
         h.general.FichierRecup = film;
@@ -195,9 +187,7 @@ private slots:
     void activationRefreshesTheTipsCaption()
     {
         WindowHarness h;
-        h.tipsAtStart(false);
-        auto *main = new FenPrin(h.context);
-        main->load();
+        auto *main = h.mainWindow();
         h.general.ConseilDemarrage = QStringLiteral("Oui");
         main->activate();
         QCOMPARE(main->button(QStringLiteral("CmdConseilDem"))->caption(),

@@ -57,9 +57,7 @@ private slots:
     void init()
     {
         h = std::make_unique<WindowHarness>();
-        h->tipsAtStart(false);
-        w = new FenPrin(h->context);
-        w->load();
+        w = h->mainWindow();
     }
 
     void cleanup() { h.reset(); }

@@ -63,9 +63,7 @@ private slots:
             QFile file(QDir(m_flics).filePath(QString::fromUtf8(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
-        h->tipsAtStart(false);
-        w = new FenPrin(h->context);
-        w->load();
+        w = h->mainWindow();
         files = w->get<FileList>(QStringLiteral("Fichier1"));
     }
 

@@ -52,9 +52,7 @@ private slots:
         h = std::make_unique<WindowHarness>();
         m_a = h->addMedia(QStringLiteral("A.avi"), FakeMedia{4000, 40, QSize(160, 120)});
         m_b = h->addMedia(QStringLiteral("B.avi"), FakeMedia{6000, 60, QSize(320, 240)});
-        h->tipsAtStart(false);
-        w = new FenPrin(h->context);
-        w->load();
+        w = h->mainWindow();
         media = &w->mciWnd1();
         files = w->get<FileList>(QStringLiteral("Fichier1"));
         folders = w->get<DirList>(QStringLiteral("Répertoire1"));

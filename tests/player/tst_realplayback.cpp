@@ -28,9 +28,7 @@ private slots:
 
         WindowHarness h;
         h.context.engines = MediaWindow::defaultEngineFactory();
-        h.tipsAtStart(false);
-        auto *w = new FenPrin(h.context);
-        w->load();
+        auto *w = h.mainWindow();
         FakeCommonDialog::Reply reply;
         reply.fileName = avi.path;
         h.fakes.dialogs->replies.enqueue(reply);

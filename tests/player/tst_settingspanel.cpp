@@ -26,10 +26,8 @@ private slots:
     void init()
     {
         h = std::make_unique<WindowHarness>();
-        h->tipsAtStart(false);
         m_a = h->addMedia(QStringLiteral("a.avi"), FakeMedia{5000, 50, QSize(160, 120)});
-        w = new FenPrin(h->context);
-        w->load();
+        w = h->mainWindow();
         w->mciWnd1().setFileName(m_a);
         WindowHarness::settle();
     }

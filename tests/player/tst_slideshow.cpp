@@ -95,9 +95,7 @@ private slots:
         h = std::make_unique<WindowHarness>();
         m_three = folderWith(QStringLiteral("three"), {"A.avi", "B.avi", "C.avi"});
         m_five = folderWith(QStringLiteral("five"), {"A.avi", "B.avi", "C.avi", "D.avi", "E.avi"});
-        h->tipsAtStart(false);
-        w = new FenPrin(h->context);
-        w->load();
+        w = h->mainWindow();
         media = &w->mciWnd1();
         files = w->get<FileList>(QStringLiteral("Fichier1"));
         m_played.clear();

@@ -31,9 +31,7 @@ private slots:
     {
         h = std::make_unique<WindowHarness>();
         m_a = h->addMedia(QStringLiteral("a.avi"), FakeMedia{25000, 250, QSize(160, 120)});
-        h->tipsAtStart(false);
-        w = new FenPrin(h->context);
-        w->load();
+        w = h->mainWindow();
         media = &w->mciWnd1();
         media->setFileName(m_a);
         WindowHarness::settle();

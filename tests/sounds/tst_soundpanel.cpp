@@ -55,9 +55,7 @@ private slots:
         m_a = h->addMedia(QStringLiteral("a.wav"), FakeMedia{LengthMs, 0, QSize()});
         m_b = h->addMedia(QStringLiteral("b.mid"), FakeMedia{LengthMs * 2, 0, QSize()});
         m_anim = h->addMedia(QStringLiteral("film.avi"), FakeMedia{5000, 50, QSize(80, 60)});
-        h->tipsAtStart(false);
-        w = new FenPrin(h->context);
-        w->load();
+        w = h->mainWindow();
         sound = &w->mciWnd2();
     }
 

@@ -6,6 +6,7 @@
 
 #include "app/AppContext.h"
 #include "app/LoadedWindows.h"
+#include "mainwindow/FenPrin.h"
 #include "media/FakeEngine.h"
 #include "media/MediaWindow.h"
 #include "platform/fake/FakePlatform.h"
@@ -44,6 +45,15 @@ struct WindowHarness
                                     QStringLiteral("Conseil au démarrage")),
             on ? QStringLiteral("Oui") : QStringLiteral("Non"));
         fakes.settings->writes.clear();
+    }
+
+    // The main window, loaded as at start but without the tips dialog waiting for a user.
+    FenPrin *mainWindow()
+    {
+        tipsAtStart(false);
+        auto *window = new FenPrin(context);
+        window->load();
+        return window;
     }
 
     // A file the fake engines play as scripted; the media window only opens files that exist.
