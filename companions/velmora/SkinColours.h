@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ColourRole.h"
+
 #include <QtGlobal>
 
 class SettingsStore;
@@ -7,13 +9,13 @@ class SettingsStore;
 // The seven interface colours the user chose in the main program, 0x00BBGGRR.
 struct SkinColours
 {
-    quint32 gradientStart = 0x808000;
-    quint32 gradientEnd = 0xE0E0E0;
-    quint32 buttonText = 0x808000;
-    quint32 buttonLight = 0xDEFF6C;
-    quint32 otherText = 0xFFFFFF;
-    quint32 windowBack = 0x808000;
-    quint32 viewBack = 0xD2D200;
+    quint32 gradientStart = ColourRole::Table[ColourRole::DebDegrade].value;
+    quint32 gradientEnd = ColourRole::Table[ColourRole::FinDegrade].value;
+    quint32 buttonText = ColourRole::Table[ColourRole::TexteBoutons].value;
+    quint32 buttonLight = ColourRole::Table[ColourRole::Lumiere].value;
+    quint32 otherText = ColourRole::Table[ColourRole::AutresTextes].value;
+    quint32 windowBack = ColourRole::Table[ColourRole::FondFenetres].value;
+    quint32 viewBack = ColourRole::Table[ColourRole::Visu].value;
 
     // A value that is absent or unreadable keeps its default.
     static SkinColours read(const SettingsStore &settings);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ColourRole.h"
+
 #include <QString>
 
 #include <array>
@@ -12,8 +14,9 @@ struct General
 
     // Colour roles in their stored order. Each holds the text read from the store until the
     // user picks a colour or resets the scheme; then it holds the decimal digits.
-    enum Role { DebDegrade, FinDegrade, TexteBoutons, Lumiere, AutresTextes, FondFenetres, Visu };
-    static constexpr int RoleCount = 7;
+    using Role = ColourRole::Role;
+    using enum ColourRole::Role;
+    static constexpr int RoleCount = ColourRole::Count;
     std::array<QString, RoleCount> couleurs;
     std::array<bool, RoleCount> ModifCoul{};
     std::array<QString, RoleCount> AncCoul;

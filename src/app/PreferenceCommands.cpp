@@ -2,7 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/Preferences.h"
-#include "app/SettingsKeys.h"
+#include "core/SettingsKeys.h"
 #include "core/Colour.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "Preferences.h"
 
-#include "app/SettingsKeys.h"
+#include "core/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
 using namespace SettingsKeys;
@@ -13,9 +13,10 @@ Preferences::Preferences(SettingsStore &store, General &general)
 void Preferences::readColours()
 {
     for (int role = 0; role < General::RoleCount; ++role) {
-        const ColourKey &k = ColourKeys[role];
-        m_general.couleurs[role] = m_store.read(
-            Application, ColourSection, QString::fromUtf8(k.key), QString::fromUtf8(k.fallback));
+        const ColourRole::Entry &entry = ColourRole::Table[role];
+        m_general.couleurs[role]
+            = m_store.read(Application, ColourSection, QString::fromUtf8(entry.key),
+                           QString::fromUtf8(entry.storedDefault));
     }
 }
 
@@ -32,7 +33,7 @@ void Preferences::readTips()
 
 void Preferences::writeColour(General::Role role)
 {
-    m_store.write(Application, ColourSection, QString::fromUtf8(ColourKeys[role].key),
+    m_store.write(Application, ColourSection, QString::fromUtf8(ColourRole::Table[role].key),
                   m_general.couleurs[role]);
 }
 

@@ -17,6 +17,83 @@ constexpr char HintProperty[] = "kvHint";
 
 } // namespace
 
+bool RoleColours::any() const
+{
+    return start != ColourRole::None || end != ColourRole::None || fore != ColourRole::None
+           || highlight != ColourRole::None || back != ColourRole::None;
+}
+
+ControlSpec &ControlSpec::in(const char *containerName)
+{
+    container = QString::fromUtf8(containerName);
+    return *this;
+}
+
+ControlSpec &ControlSpec::titled(const QString &text)
+{
+    caption = text;
+    return *this;
+}
+
+ControlSpec &ControlSpec::hinted(const QString &text)
+{
+    hint = text;
+    return *this;
+}
+
+ControlSpec &ControlSpec::showing(Pictogram pictogram)
+{
+    picture = pictogram;
+    return *this;
+}
+
+ControlSpec &ControlSpec::hidden()
+{
+    visible = false;
+    return *this;
+}
+
+ControlSpec &ControlSpec::disabled()
+{
+    enabled = false;
+    return *this;
+}
+
+ControlSpec &ControlSpec::gradient(ColourRole::Role startRole, ColourRole::Role endRole)
+{
+    roles.start = startRole;
+    roles.end = endRole;
+    return *this;
+}
+
+ControlSpec &ControlSpec::text(ColourRole::Role foreRole, ColourRole::Role highlightRole)
+{
+    roles.fore = foreRole;
+    roles.highlight = highlightRole;
+    return *this;
+}
+
+ControlSpec &ControlSpec::background(ColourRole::Role backRole)
+{
+    roles.back = backRole;
+    return *this;
+}
+
+ControlSpec spec(const char *name, ControlKind kind, double left, double top, double width,
+                 double height)
+{
+    ControlSpec s;
+    s.name = QString::fromUtf8(name);
+    s.kind = kind;
+    s.rect = QRectF(left, top, width, height);
+    return s;
+}
+
+ControlSpec strip(const char *name, double left, double top, double width, double height)
+{
+    return spec(name, ControlKind::Button, left, top, width, height).disabled();
+}
+
 Form::Form(const QString &name, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
@@ -42,7 +119,44 @@ void Form::build(const QList<ControlSpec> &table)
             setHint(widget, row.hint);
         widget->setEnabled(row.enabled);
         widget->setVisible(row.visible);
+        if (row.roles.any())
+            setRoles(row.name, row.roles);
     }
+}
+
+void Form::setRoles(const QString &name, const RoleColours &roles)
+{
+    for (auto &entry : m_roles) {
+        if (entry.first == name) {
+            entry.second = roles;
+            return;
+        }
+    }
+    m_roles.append({name, roles});
+}
+
+void Form::paintRoles(const std::function<quint32(ColourRole::Role)> &colourOf)
+{
+    const std::pair<ColourRole::Role RoleColours::*, const char *> properties[] = {
+        {&RoleColours::start, "gradientcolorstart"}, {&RoleColours::end, "gradientcolorend"},
+        {&RoleColours::fore, "forecolor"},           {&RoleColours::highlight, "highlightcolor"},
+        {&RoleColours::back, "backcolor"},
+    };
+    for (const auto &[name, roles] : m_roles) {
+        QWidget *widget = require<QWidget>(name);
+        for (const auto &[member, property] : properties) {
+            if (roles.*member != ColourRole::None)
+                widget->setProperty(property, colourOf(roles.*member));
+        }
+    }
+    if (m_backRole != ColourRole::None)
+        setBackColor(colourOf(m_backRole));
+}
+
+void Form::missingControl(const QString &name) const
+{
+    qFatal("%s: no control named %s of the kind the code expects", qPrintable(objectName()),
+           qPrintable(name));
 }
 
 QWidget *Form::make(const ControlSpec &row, QWidget *parent)

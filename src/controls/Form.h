@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/Pictogram.h"
+#include "core/ColourRole.h"
 
 #include <QHash>
 #include <QList>
@@ -8,13 +9,27 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class ZarnBttn;
 class ZarnPanel;
 
 enum class ControlKind { Button, Panel, Label, Line, VScrollBar, HScrollBar };
 
+// The colour roles a control is painted in; None leaves that colour as it is.
+struct RoleColours
+{
+    ColourRole::Role start = ColourRole::None;     // gradientcolorstart
+    ColourRole::Role end = ColourRole::None;       // gradientcolorend
+    ColourRole::Role fore = ColourRole::None;      // forecolor
+    ColourRole::Role highlight = ColourRole::None; // highlightcolor
+    ColourRole::Role back = ColourRole::None;      // backcolor
+
+    bool any() const;
+};
+
 // One line of a window's layout table: design name, kind, container (empty for the window
-// itself), twips rectangle relative to the container, caption and hover hint.
+// itself), twips rectangle relative to the container, caption, hover hint and colour roles.
 struct ControlSpec
 {
     QString name;
@@ -26,7 +41,25 @@ struct ControlSpec
     bool visible = true;
     bool enabled = true;
     Pictogram picture = Pictogram::None;
+    RoleColours roles;
+
+    // Table rows read as one expression: spec(...).in("Fond").gradient(Deb, Fin).
+    ControlSpec &in(const char *containerName);
+    ControlSpec &titled(const QString &text);
+    ControlSpec &hinted(const QString &text);
+    ControlSpec &showing(Pictogram pictogram);
+    ControlSpec &hidden();
+    ControlSpec &disabled();
+    ControlSpec &gradient(ColourRole::Role startRole, ColourRole::Role endRole);
+    ControlSpec &text(ColourRole::Role foreRole, ColourRole::Role highlightRole = ColourRole::None);
+    ControlSpec &background(ColourRole::Role backRole);
 };
+
+// A row of a layout table at a twips rectangle.
+ControlSpec spec(const char *name, ControlKind kind, double left, double top, double width,
+                 double height);
+// A frame strip: a button that only paints its gradient.
+ControlSpec strip(const char *name, double left, double top, double width, double height);
 
 // A borderless top-level window of the program, built from a layout table. Every control's
 // objectName is its design name.
@@ -45,6 +78,15 @@ public:
                  const QRectF &rect);
 
     QWidget *control(const QString &name) const;
+    // A control the window's code relies on: a missing name or another kind is a programming
+    // error, reported at once when the window is built rather than at the first click.
+    template<class T> T *require(const QString &name) const
+    {
+        T *found = qobject_cast<T *>(control(name));
+        if (!found)
+            missingControl(name);
+        return found;
+    }
     template<class T> T *get(const QString &name) const { return qobject_cast<T *>(control(name)); }
     ZarnBttn *button(const QString &name) const;
     ZarnPanel *panel(const QString &name) const;
@@ -60,13 +102,23 @@ public:
     double twipsWidth() const;
     double twipsHeight() const;
 
+    // Gives a control made elsewhere its colour roles; the window's own background takes
+    // the role set by setBackRole.
+    void setRoles(const QString &name, const RoleColours &roles);
+    void setBackRole(ColourRole::Role role) { m_backRole = role; }
+    // Paints every control and the window's background in its roles.
+    void paintRoles(const std::function<quint32(ColourRole::Role)> &colourOf);
+
     // The window's own background colour (0x00BBGGRR), seen between its controls.
     quint32 backColor() const;
     void setBackColor(quint32 colour);
 
 private:
     QWidget *make(const ControlSpec &row, QWidget *parent);
+    [[noreturn]] void missingControl(const QString &name) const;
 
     QHash<QString, QWidget *> m_byName;
     QList<QWidget *> m_order;
+    QList<std::pair<QString, RoleColours>> m_roles;
+    ColourRole::Role m_backRole = ColourRole::None;
 };

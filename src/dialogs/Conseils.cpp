@@ -4,11 +4,12 @@
 #include "app/HoverHints.h"
 #include "app/LoadedWindows.h"
 #include "app/Preferences.h"
-#include "app/SettingsKeys.h"
+#include "app/WindowColours.h"
 #include "app/WindowDrag.h"
 #include "controls/ZarnBttn.h"
 #include "controls/ZarnPanel.h"
 #include "core/Colour.h"
+#include "core/SettingsKeys.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -17,24 +18,9 @@
 
 namespace {
 
-ControlSpec row(const char *name, ControlKind kind, double l, double t, double w, double h,
-                const QString &caption = {}, const QString &hint = {})
-{
-    ControlSpec s;
-    s.name = QString::fromUtf8(name);
-    s.kind = kind;
-    s.rect = QRectF(l, t, w, h);
-    s.caption = caption;
-    s.hint = hint;
-    return s;
-}
-
-ControlSpec strip(const char *name, double l, double t, double w, double h)
-{
-    ControlSpec s = row(name, ControlKind::Button, l, t, w, h);
-    s.enabled = false;
-    return s;
-}
+using enum ColourRole::Role;
+constexpr ControlKind B = ControlKind::Button;
+constexpr ControlKind P = ControlKind::Panel;
 
 } // namespace
 
@@ -44,22 +30,30 @@ Conseils::Conseils(AppContext &context, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Kinovue ST - Conseil du jour"));
     build({
-        row("CmdDeplaceFen", ControlKind::Button, 0, 0, 5880, 315,
-            QStringLiteral("Kinovue ST - Conseil du jour"),
-            QStringLiteral("Déplacement de la fenêtre")),
-        strip("Forme1", 0, 300, 5880, 315),
-        strip("Forme2", 0, 600, 600, 1200),
-        strip("Forme3", 0, 1800, 600, 1170),
-        strip("Forme4", 5280, 600, 600, 1200),
-        strip("Forme5", 5280, 1800, 600, 1170),
-        row("Picture1", ControlKind::Panel, 600, 600, 4695, 1650),
-        row("CmdOK", ControlKind::Button, 600, 2250, 2340, 480, QStringLiteral("OK")),
-        row("CmdNextTip", ControlKind::Button, 2940, 2250, 2340, 480,
-            QStringLiteral("Conseil suivant")),
-        row("Label1", ControlKind::Panel, 600, 2730, 4680, 255),
-        strip("Forme6", 0, 2970, 5880, 315),
-        strip("Forme7", 0, 3285, 5880, 315),
+        spec("CmdDeplaceFen", B, 0, 0, 5880, 315)
+            .titled(QStringLiteral("Kinovue ST - Conseil du jour"))
+            .hinted(QStringLiteral("Déplacement de la fenêtre"))
+            .gradient(DebDegrade, FinDegrade)
+            .text(TexteBoutons, Lumiere),
+        strip("Forme1", 0, 300, 5880, 315).gradient(FinDegrade, DebDegrade),
+        strip("Forme2", 0, 600, 600, 1200).gradient(DebDegrade, FinDegrade),
+        strip("Forme3", 0, 1800, 600, 1170).gradient(FinDegrade, DebDegrade),
+        strip("Forme4", 5280, 600, 600, 1200).gradient(DebDegrade, FinDegrade),
+        strip("Forme5", 5280, 1800, 600, 1170).gradient(FinDegrade, DebDegrade),
+        spec("Picture1", P, 600, 600, 4695, 1650).background(Visu),
+        spec("CmdOK", B, 600, 2250, 2340, 480)
+            .titled(QStringLiteral("OK"))
+            .gradient(DebDegrade, FinDegrade)
+            .text(TexteBoutons, Lumiere),
+        spec("CmdNextTip", B, 2940, 2250, 2340, 480)
+            .titled(QStringLiteral("Conseil suivant"))
+            .gradient(FinDegrade, DebDegrade)
+            .text(TexteBoutons, Lumiere),
+        spec("Label1", P, 600, 2730, 4680, 255).background(FondFenetres),
+        strip("Forme6", 0, 2970, 5880, 315).gradient(DebDegrade, FinDegrade),
+        strip("Forme7", 0, 3285, 5880, 315).gradient(FinDegrade, DebDegrade),
     });
+    setBackRole(FondFenetres);
     panel(QStringLiteral("Picture1"))->setGradientSens(-1);
     panel(QStringLiteral("Label1"))->setGradientSens(-1);
 
@@ -129,33 +123,10 @@ void Conseils::startupChoiceClicked()
 
 void Conseils::applyColours()
 {
+    paintInRoles(*this, m_context.general);
     const General &g = m_context.general;
-    const quint32 deb = g.colour(General::DebDegrade);
-    const quint32 fin = g.colour(General::FinDegrade);
-    for (const char *name : {"CmdDeplaceFen", "CmdOK", "Forme2", "Forme4", "Forme6"}) {
-        ZarnBttn *b = button(QString::fromUtf8(name));
-        b->setGradientColorStart(deb);
-        b->setGradientColorEnd(fin);
-    }
-    for (const char *name : {"CmdNextTip", "Forme1", "Forme3", "Forme5", "Forme7"}) {
-        ZarnBttn *b = button(QString::fromUtf8(name));
-        b->setGradientColorStart(fin);
-        b->setGradientColorEnd(deb);
-    }
-    for (const char *name : {"CmdDeplaceFen", "CmdOK", "CmdNextTip"}) {
-        ZarnBttn *b = button(QString::fromUtf8(name));
-        b->setForeColor(g.colour(General::TexteBoutons));
-        b->setHighlightColor(g.colour(General::Lumiere));
-    }
     const QColor fond = Colour::toQColor(g.colour(General::FondFenetres));
     const QColor visu = Colour::toQColor(g.colour(General::Visu));
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, fond);
-    setPalette(windowPalette);
-    setAutoFillBackground(true);
-    panel(QStringLiteral("Label1"))->setBackColor(g.colour(General::FondFenetres));
-    panel(QStringLiteral("Picture1"))->setBackColor(g.colour(General::Visu));
-
     QPalette tipPalette = m_tipText->palette();
     tipPalette.setColor(QPalette::WindowText, Colour::toQColor(g.colour(General::AutresTextes)));
     tipPalette.setColor(QPalette::Window, visu);

@@ -6,6 +6,7 @@
 #include "controls/ScrollBar.h"
 #include "controls/ZarnBttn.h"
 #include "controls/ZarnPanel.h"
+#include "core/Duration.h"
 #include "core/Twips.h"
 #include "mainwindow/FenPrinState.h"
 #include "mainwindow/MainWindowLayout.h"
@@ -91,14 +92,8 @@ void AnimationInfo::onSizeChanged()
 
 QString AnimationInfo::informationText(const QString &name, qint32 lengthMs, const QString &frames)
 {
-    const qint32 mn = lengthMs / 60000;
-    const qint32 rest = lengthMs - mn * 60000;
-    const qint32 sec = rest / 1000;
-    const qint32 ms = rest - sec * 1000;
-    return name + QStringLiteral("\n\nL'animation dure ") + QString::number(mn)
-           + QStringLiteral("mn.") + QString::number(sec) + QStringLiteral("sec.")
-           + QString::number(ms) + QStringLiteral("ms.\net comporte ") + frames
-           + QStringLiteral(" images");
+    return name + QStringLiteral("\n\nL'animation dure ") + Duration::split(lengthMs).text(u'.')
+           + QStringLiteral("\n") + Duration::framesText(frames);
 }
 
 void AnimationInfo::showInformation()

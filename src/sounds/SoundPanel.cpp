@@ -4,6 +4,7 @@
 #include "app/SharedProcedures.h"
 #include "controls/Form.h"
 #include "controls/ZarnBttn.h"
+#include "core/Duration.h"
 #include "mainwindow/FenPrinState.h"
 #include "media/MediaWindow.h"
 #include "platform/CommonDialog.h"
@@ -68,13 +69,7 @@ void SoundPanel::load()
 
 QString SoundPanel::durationText(const QString &name, qint32 lengthMs)
 {
-    const qint32 m = lengthMs / 60000;
-    const qint32 r = lengthMs - m * 60000;
-    const qint32 s = r / 1000;
-    const qint32 ms = r - s * 1000;
-    return name + QStringLiteral("\n\nLe son dure ") + QString::number(m) + QStringLiteral("mn.")
-           + QString::number(s) + QStringLiteral("sec.") + QString::number(ms)
-           + QStringLiteral("ms.");
+    return name + QStringLiteral("\n\nLe son dure ") + Duration::split(lengthMs).text(u'.');
 }
 
 void SoundPanel::showDuration()
