@@ -27,14 +27,12 @@ ConfigurationMenu::ConfigurationMenu(Form &window, AppContext &context, ColourEd
     for (const auto &[name, role] : colourItems) {
         onItem(name, [this, role = role] {
             m_editor.edit(role);
-            if (repaint)
-                repaint();
+            emit coloursChanged();
         });
     }
     onItem("CmdReset", [this] {
         PreferenceCommands(m_context).resetColours();
-        if (repaint)
-            repaint();
+        emit coloursChanged();
     });
     onItem("CmdBulAide", [this] {
         m_window.button(QStringLiteral("CmdBulAide"))
@@ -45,14 +43,8 @@ ConfigurationMenu::ConfigurationMenu(Form &window, AppContext &context, ColourEd
             ->setCaption(PreferenceCommands(m_context).toggleTipsAtStart());
     });
     onItem("CmdSupprCle", [this] { PreferenceCommands(m_context).uninstall(); });
-    onItem("CmdApropos2", [this] {
-        if (openAbout)
-            openAbout();
-    });
-    onItem("CmdImages", [this] {
-        if (openImages)
-            openImages();
-    });
+    onItem("CmdApropos2", [this] { emit aboutRequested(); });
+    onItem("CmdImages", [this] { emit imagesRequested(); });
     onItem("CmdFerMnu", [] {});
 }
 

@@ -20,10 +20,12 @@ public:
 
     void toggle();
     void hide();
+
+signals:
     // Actions that belong to other areas of the program.
-    std::function<void()> repaint;
-    std::function<void()> openAbout;
-    std::function<void()> openImages;
+    void coloursChanged();
+    void aboutRequested();
+    void imagesRequested();
 
 private:
     void onItem(const char *name, std::function<void()> action);

@@ -60,29 +60,21 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
 
     m_colourEditor = std::make_unique<ColourEditor>(context, *m_dialogue1);
     m_menu = new ConfigurationMenu(*this, context, *m_colourEditor);
-    m_menu->repaint = [this] {
-        ProcCoulDefUtil();
-    };
+    connect(m_menu, &ConfigurationMenu::coloursChanged, this, &FenPrin::ProcCoulDefUtil);
 
     m_layout = new MainWindowLayout(*this, m_state, *m_mciWnd1);
     m_transport = new Transport(*this, m_state, *m_mciWnd1, m_timer1);
     m_info = new AnimationInfo(*this, m_state, *m_mciWnd1, *m_layout, context);
     m_settings = new SettingsPanel(*this, m_state, *m_mciWnd1);
-    m_settings->restoreWindow = [this] {
-        m_layout->restore();
-    };
+    connect(m_settings, &SettingsPanel::restoreRequested, m_layout, &MainWindowLayout::restore);
     m_files = new FileSelection(*this, m_state, *m_mciWnd1, *m_dialogue1, context);
     m_slideshow = new Slideshow(*this, m_state, *m_mciWnd1, m_timer1, *m_files);
     connect(this, &FenPrin::backgroundClicked, m_slideshow, &Slideshow::backgroundClicked);
     m_flic = new FlicHandover(*this, m_state, *m_dialogue1, *m_files, context);
-    m_slideshow->playFlicSequence = [this] {
-        m_flic->playSequence();
-    };
+    connect(m_slideshow, &Slideshow::flicSequenceRequested, m_flic, &FlicHandover::playSequence);
     m_sounds = new SoundPanel(*this, m_state, *m_mciWnd2, m_timer2, *m_dialogue2, context);
     m_outside = new OutsidePrograms(*this, m_state, *m_dialogue1, context);
-    m_menu->openImages = [this] {
-        m_outside->startImages();
-    };
+    connect(m_menu, &ConfigurationMenu::imagesRequested, m_outside, &OutsidePrograms::startImages);
 
     wireTitleBar();
     wireHelp();

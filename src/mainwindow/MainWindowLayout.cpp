@@ -59,13 +59,12 @@ void MainWindowLayout::resizeStep()
     if (m_inStep)
         return;
     if (m_window.isMinimized()) {
-        if (unloadBackground)
-            unloadBackground();
+        emit backgroundNotWanted();
         return;
     }
     m_inStep = true;
-    if (m_state.FondAffiche && showBackground)
-        showBackground();
+    if (m_state.FondAffiche)
+        emit backgroundWanted();
     withControl(m_window, "CmdFond", [](QWidget *w) { w->setEnabled(true); });
 
     double W = m_window.twipsWidth();

@@ -34,9 +34,10 @@ public:
     void centreOnScreen();
     static QSizeF screenTwips();
 
+signals:
     // The background screen: shown again on restore, unloaded on minimise.
-    std::function<void()> showBackground;
-    std::function<void()> unloadBackground;
+    void backgroundWanted();
+    void backgroundNotWanted();
 
 private:
     void placeDefaultPane();

@@ -119,6 +119,5 @@ void SettingsPanel::cancel()
     m_zoom->setValue(m_state.ZoomAvant);
     m_speed->setValue(m_state.VitesseAvant);
     m_volume->setValue(m_state.VolumeAvant);
-    if (restoreWindow)
-        restoreWindow();
+    emit restoreRequested();
 }

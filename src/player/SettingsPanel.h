@@ -23,8 +23,10 @@ public:
     void ok();
     void cancel();
     void preset(int index);
+
+signals:
     // The restore button's action, run at the end of Annuler.
-    std::function<void()> restoreWindow;
+    void restoreRequested();
 
 private:
     void speedMoved();

@@ -89,8 +89,8 @@ void Slideshow::ok()
             m_state.ModeNormal = true;
             backToIdle();
         }
-    } else if (m_state.SeqFLI && playFlicSequence) {
-        playFlicSequence();
+    } else if (m_state.SeqFLI) {
+        emit flicSequenceRequested();
     }
     if (m_state.ModeListe) {
         setZoom100();

@@ -31,8 +31,9 @@ public:
     void stop();
     void backgroundClicked();
 
+signals:
     // The FLC/FLI branch of the panel's OK button.
-    std::function<void()> playFlicSequence;
+    void flicSequenceRequested();
 
 private:
     void playEntry();

@@ -77,8 +77,7 @@ OutsidePrograms::OutsidePrograms(Form &window, FenPrinState &state, CommonDialog
             &OutsidePrograms::hideMenu);
     connect(window.button(QStringLiteral("CmdLect")), &ZarnBttn::clicked, this, [this] {
         m_context.general.ChoixMultivues = false;
-        if (openFileManager)
-            openFileManager();
+        emit fileManagerRequested();
     });
 }
 

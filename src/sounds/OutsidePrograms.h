@@ -22,8 +22,10 @@ public:
     void playWith(const QString &commandPrefix);
     // The configuration menu's "Galerix" entry, once the menu has hidden itself.
     void startImages();
+
+signals:
     // Opens the media file manager; set by the window that owns it.
-    std::function<void()> openFileManager;
+    void fileManagerRequested();
 
 private:
     void start(const QString &commandLine);
