@@ -1,4 +1,4 @@
-#include "app/Initial.h"
+#include "startup/Initial.h"
 
 int main(int argc, char **argv)
 {

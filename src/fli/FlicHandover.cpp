@@ -9,7 +9,7 @@
 #include "core/Logging.h"
 #include "core/Twips.h"
 #include "fli/FlicCommands.h"
-#include "mainwindow/FenPrinState.h"
+#include "mainlayout/FenPrinState.h"
 #include "platform/CommonDialog.h"
 #include "player/FileSelection.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/Form.h"
-#include "mainwindow/FenPrinState.h"
+#include "mainlayout/FenPrinState.h"
 
 #include <QTimer>
 

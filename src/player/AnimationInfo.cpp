@@ -8,9 +8,9 @@
 #include "controls/ZarnPanel.h"
 #include "core/Duration.h"
 #include "core/Twips.h"
-#include "mainwindow/FenPrinState.h"
-#include "mainwindow/MainWindowLayout.h"
-#include "mainwindow/PaneGeometry.h"
+#include "mainlayout/FenPrinState.h"
+#include "mainlayout/MainWindowLayout.h"
+#include "mainlayout/PaneGeometry.h"
 #include "media/MediaWindow.h"
 
 AnimationInfo::AnimationInfo(Form &window, FenPrinState &state, MediaWindow &media,

@@ -9,7 +9,7 @@
 #include "controls/files/DriveList.h"
 #include "controls/files/FileList.h"
 #include "core/Twips.h"
-#include "mainwindow/FenPrinState.h"
+#include "mainlayout/FenPrinState.h"
 #include "media/MediaWindow.h"
 #include "platform/CommonDialog.h"
 

@@ -4,8 +4,8 @@
 #include "controls/ScrollBar.h"
 #include "controls/ZarnBttn.h"
 #include "controls/ZarnPanel.h"
-#include "mainwindow/FenPrinLayout.h"
-#include "mainwindow/FenPrinState.h"
+#include "mainlayout/FenPrinLayout.h"
+#include "mainlayout/FenPrinState.h"
 #include "media/MediaWindow.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "controls/ZarnPanel.h"
 #include "controls/files/FileList.h"
 #include "core/Twips.h"
-#include "mainwindow/FenPrinState.h"
+#include "mainlayout/FenPrinState.h"
 #include "media/MediaWindow.h"
 #include "player/FileSelection.h"
 

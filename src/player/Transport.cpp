@@ -3,7 +3,7 @@
 #include "controls/Form.h"
 #include "controls/ZarnBttn.h"
 #include "controls/ZarnPanel.h"
-#include "mainwindow/FenPrinState.h"
+#include "mainlayout/FenPrinState.h"
 #include "media/MediaWindow.h"
 
 #include <QTimer>

@@ -5,7 +5,7 @@
 #include "controls/ZarnBttn.h"
 #include "core/Logging.h"
 #include "core/Twips.h"
-#include "mainwindow/FenPrinState.h"
+#include "mainlayout/FenPrinState.h"
 #include "platform/CommonDialog.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "controls/Form.h"
 #include "controls/ZarnBttn.h"
 #include "core/Duration.h"
-#include "mainwindow/FenPrinState.h"
+#include "mainlayout/FenPrinState.h"
 #include "media/MediaWindow.h"
 #include "platform/CommonDialog.h"
 

@@ -1,7 +1,7 @@
 #include "TestMain.h"
 #include "WindowHarness.h"
 
-#include "app/Demarre2.h"
+#include "startup/Demarre2.h"
 #include "app/ProgramClosing.h"
 #include "controls/ZarnBttn.h"
 #include "controls/ZarnPanel.h"

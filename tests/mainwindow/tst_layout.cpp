@@ -4,8 +4,8 @@
 #include "controls/ZarnBttn.h"
 #include "core/Twips.h"
 #include "mainwindow/FenPrin.h"
-#include "mainwindow/MainWindowLayout.h"
-#include "mainwindow/PaneGeometry.h"
+#include "mainlayout/MainWindowLayout.h"
+#include "mainlayout/PaneGeometry.h"
 
 using kvtest::WindowHarness;
 

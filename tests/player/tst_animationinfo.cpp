@@ -6,7 +6,7 @@
 #include "controls/ZarnPanel.h"
 #include "core/Twips.h"
 #include "mainwindow/FenPrin.h"
-#include "mainwindow/MainWindowLayout.h"
+#include "mainlayout/MainWindowLayout.h"
 #include "player/AnimationInfo.h"
 
 using kvtest::WindowHarness;

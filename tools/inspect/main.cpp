@@ -2,9 +2,9 @@
 // settings, runs its load step, and prints its control tree as JSON; with --png, also saves
 // a picture of the window as drawn.
 #include "app/AppContext.h"
-#include "app/Initial.h"
+#include "startup/Initial.h"
 #include "app/LoadedWindows.h"
-#include "app/WindowCatalog.h"
+#include "startup/WindowCatalog.h"
 #include "controls/ControlTreeDump.h"
 #include "controls/Form.h"
 #include "platform/fake/FakePlatform.h"

@@ -1,7 +1,7 @@
 #include "Initial.h"
 
 #include "app/AppContext.h"
-#include "app/Demarre2.h"
+#include "startup/Demarre2.h"
 #include "app/LoadedWindows.h"
 #include "mainwindow/FenPrin.h"
 #include "platform/Translations.h"

@@ -3,8 +3,8 @@
 #include "controls/Form.h"
 #include "core/Logging.h"
 #include "core/Twips.h"
-#include "mainwindow/FenPrinState.h"
-#include "mainwindow/PaneGeometry.h"
+#include "mainlayout/FenPrinState.h"
+#include "mainlayout/PaneGeometry.h"
 #include "media/MediaWindow.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "WindowCatalog.h"
 
-#include "app/Demarre2.h"
+#include "startup/Demarre2.h"
 #include "dialogs/Conseils.h"
 #include "mainwindow/FenPrin.h"
 
