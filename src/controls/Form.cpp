@@ -66,6 +66,18 @@ ControlSpec &ControlSpec::gradient(ColourRole::Role startRole, ColourRole::Role 
     return *this;
 }
 
+ControlSpec &ControlSpec::startRole(ColourRole::Role role)
+{
+    roles.start = role;
+    return *this;
+}
+
+ControlSpec &ControlSpec::endRole(ColourRole::Role role)
+{
+    roles.end = role;
+    return *this;
+}
+
 ControlSpec &ControlSpec::text(ColourRole::Role foreRole, ColourRole::Role highlightRole)
 {
     roles.fore = foreRole;

@@ -51,6 +51,8 @@ struct ControlSpec
     ControlSpec &hidden();
     ControlSpec &disabled();
     ControlSpec &gradient(ColourRole::Role startRole, ColourRole::Role endRole);
+    ControlSpec &startRole(ColourRole::Role role);
+    ControlSpec &endRole(ColourRole::Role role);
     ControlSpec &text(ColourRole::Role foreRole, ColourRole::Role highlightRole = ColourRole::None);
     ControlSpec &background(ColourRole::Role backRole);
 };

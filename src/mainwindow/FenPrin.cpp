@@ -8,9 +8,9 @@
 #include "app/Preferences.h"
 #include "app/ProgramClosing.h"
 #include "app/SharedProcedures.h"
+#include "app/WindowColours.h"
 #include "app/WindowDrag.h"
 #include "colours/ColourEditor.h"
-#include "colours/ColourScheme.h"
 #include "colours/ConfigurationMenu.h"
 #include "controls/ZarnBttn.h"
 #include "controls/ZarnPanel.h"
@@ -46,6 +46,10 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Kinovue ST"));
     build(fenPrinLayout());
+    setBackRole(ColourRole::FondFenetres);
+    // The alternative lower panels keep a built-in start colour of their own.
+    for (const char *lower : {"FondRéglages2", "FondSons2", "PSeqAVI2"})
+        panel(QString::fromUtf8(lower))->setGradientColorStart(0xE0E0E0);
     for (const char *display : {"VitText", "VolText", "ZoomText"})
         panel(QString::fromUtf8(display))->setGradientSens(-1);
     dressWarningPanel();
@@ -127,6 +131,9 @@ void FenPrin::createFileLists()
     folders->setPath(QDir::currentPath());
     files->setPath(folders->path());
     drives->setDrive(folders->path());
+    for (const char *list : {"Lecteur1", "Répertoire1", "Fichier1"})
+        setRoles(QString::fromUtf8(list),
+                 {.fore = ColourRole::AutresTextes, .back = ColourRole::Visu});
 }
 
 void FenPrin::wireLeftColumn()
@@ -252,7 +259,7 @@ void FenPrin::openHandedBack(const QString &file)
 
 void FenPrin::ProcCoulDefUtil()
 {
-    ColourScheme::applyToMainWindow(*this, m_context.general);
+    paintInRoles(*this, m_context.general);
 }
 
 void FenPrin::changeEvent(QEvent *event)

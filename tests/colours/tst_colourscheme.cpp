@@ -93,6 +93,12 @@ private slots:
                                             << "forecolor" << 0xFFFFFFu;
         QTest::newRow("value display back") << "ZoomText"
                                             << "backcolor" << 0xD2D200u;
+        QTest::newRow("lower panel built-in start") << "PSeqAVI2"
+                                                    << "gradientcolorstart" << 0xE0E0E0u;
+        QTest::newRow("lower panel end") << "FondSons2"
+                                         << "gradientcolorend" << 0x808000u;
+        QTest::newRow("list back") << "Répertoire1"
+                                   << "backcolor" << 0xD2D200u;
     }
 
     void rolesGoToTheirControls()
