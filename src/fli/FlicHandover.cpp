@@ -5,6 +5,7 @@
 #include "app/SharedProcedures.h"
 #include "controls/Form.h"
 #include "controls/ZarnBttn.h"
+#include "controls/ZarnPanel.h"
 #include "controls/files/FileList.h"
 #include "core/Logging.h"
 #include "core/Twips.h"
@@ -12,6 +13,7 @@
 #include "mainlayout/FenPrinState.h"
 #include "platform/CommonDialog.h"
 #include "player/FileSelection.h"
+#include "player/Transport.h"
 
 #include <QDir>
 #include <QPointer>
@@ -21,40 +23,43 @@ const QString FlicHandover::ModuleApplication = QStringLiteral("Velmora");
 const QString FlicHandover::FlicPattern = QStringLiteral("*.flc;*.fli");
 
 FlicHandover::FlicHandover(Form &window, FenPrinState &state, CommonDialog &dialog,
-                           FileSelection &files, AppContext &context)
+                           FileSelection &files, Transport &transport, AppContext &context)
     : QObject(&window)
     , m_window(window)
     , m_state(state)
     , m_dialog(dialog)
     , m_selection(files)
+    , m_transport(transport)
     , m_context(context)
-    , m_files(window.get<FileList>(QStringLiteral("Fichier1")))
+    , m_files(files.files())
+    , m_menu(window.require<ZarnPanel>(QStringLiteral("mnuSeqFLI")))
 {
-    connect(window.button(QStringLiteral("CmdFLI")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("CmdFLI")), &ZarnBttn::clicked, this,
             &FlicHandover::startOrRaiseModule);
-    connect(window.button(QStringLiteral("CmdFLI1")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("CmdFLI1")), &ZarnBttn::clicked, this,
             &FlicHandover::toggleMenu);
-    connect(window.button(QStringLiteral("mnuFich1FLI")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("mnuFich1FLI")), &ZarnBttn::clicked, this,
             [this] { playOneFile(FlicCommands::Once); });
-    connect(window.button(QStringLiteral("mnuFichRepFLI")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("mnuFichRepFLI")), &ZarnBttn::clicked, this,
             [this] { playOneFile(FlicCommands::Endless); });
-    connect(window.button(QStringLiteral("mnuToutRepFLI")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("mnuToutRepFLI")), &ZarnBttn::clicked, this,
             [this] { openSequencePanel(true); });
-    connect(window.button(QStringLiteral("mnuSelecFicFLI")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("mnuSelecFicFLI")), &ZarnBttn::clicked, this,
             [this] { openSequencePanel(false); });
-    connect(window.button(QStringLiteral("mnuListFicFLI")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("mnuListFicFLI")), &ZarnBttn::clicked, this,
             &FlicHandover::openListPanel);
-    connect(window.button(QStringLiteral("mnuAideFLI")), &ZarnBttn::clicked, this, [this] {
-        hideMenu();
-        SharedProcedures::showHelpTopic(m_context, 14);
-    });
-    connect(window.button(QStringLiteral("mnuAnnulFLI")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("mnuAideFLI")), &ZarnBttn::clicked, this,
+            [this] {
+                hideMenu();
+                SharedProcedures::showHelpTopic(m_context, 14);
+            });
+    connect(window.require<ZarnBttn>(QStringLiteral("mnuAnnulFLI")), &ZarnBttn::clicked, this,
             &FlicHandover::hideMenu);
 }
 
 void FlicHandover::hideMenu()
 {
-    m_window.control(QStringLiteral("mnuSeqFLI"))->hide();
+    m_menu->hide();
 }
 
 void FlicHandover::startOrRaiseModule()
@@ -72,14 +77,13 @@ void FlicHandover::startOrRaiseModule()
 
 void FlicHandover::toggleMenu()
 {
-    QWidget *menu = m_window.control(QStringLiteral("mnuSeqFLI"));
-    if (!menu->isHidden()) {
-        menu->hide();
+    if (!m_menu->isHidden()) {
+        m_menu->hide();
         return;
     }
-    Twips::move(menu, 1800, 2760);
-    menu->show();
-    menu->raise();
+    Twips::move(m_menu, 1800, 2760);
+    m_menu->show();
+    m_menu->raise();
 }
 
 void FlicHandover::playOneFile(int count)
@@ -106,32 +110,23 @@ void FlicHandover::openSequencePanel(bool wholeFolder)
     m_state.ModeListe = false;
     m_state.SeqAVI = false;
     m_state.SeqFLI = true;
-    for (const char *name : {"PSeqAVI", "PSeqAVI2"}) {
-        QWidget *panel = m_window.control(QString::fromUtf8(name));
-        panel->raise();
-        panel->show();
-    }
-    m_files->setPattern(FlicPattern);
-    m_window.control(QStringLiteral("Répertoire1"))->setFocus();
+    m_selection.openPanel(FlicPattern);
 }
 
 void FlicHandover::openListPanel()
 {
     hideMenu();
-    m_window.control(QStringLiteral("ButAVI"))->hide();
-    m_window.control(QStringLiteral("PSeqAVI"))->show();
-    m_window.control(QStringLiteral("PSeqAVI2"))->show();
+    m_transport.showBar(false);
     m_state.ModeListe = true;
-    m_files->setPattern(FlicPattern);
-    m_window.control(QStringLiteral("Répertoire1"))->setFocus();
+    m_selection.openPanel(FlicPattern, false);
 }
 
 void FlicHandover::playSequence()
 {
     // The names are read first: the list may change while the players run.
     QStringList chosen;
-    for (int i = 0; i < m_files->listCount(); ++i) {
-        if (m_files->selected(i))
+    for (int i = 0; i < m_files.listCount(); ++i) {
+        if (m_files.selected(i))
             chosen << m_selection.fullName(i);
     }
     // The wait keeps the window alive to the user, who may close the program meanwhile.

@@ -6,6 +6,8 @@ struct AppContext;
 class CommonDialog;
 class FileList;
 class FileSelection;
+class Transport;
+class ZarnPanel;
 class Form;
 struct FenPrinState;
 
@@ -21,7 +23,7 @@ public:
     static const QString FlicPattern;
 
     FlicHandover(Form &window, FenPrinState &state, CommonDialog &dialog, FileSelection &files,
-                 AppContext &context);
+                 Transport &transport, AppContext &context);
 
     void startOrRaiseModule();
     void toggleMenu();
@@ -39,6 +41,8 @@ private:
     FenPrinState &m_state;
     CommonDialog &m_dialog;
     FileSelection &m_selection;
+    Transport &m_transport;
     AppContext &m_context;
-    FileList *m_files;
+    FileList &m_files;
+    ZarnPanel *m_menu;
 };

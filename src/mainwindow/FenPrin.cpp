@@ -49,12 +49,12 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
     setBackRole(ColourRole::FondFenetres);
     // The alternative lower panels keep a built-in start colour of their own.
     for (const char *lower : {"FondRéglages2", "FondSons2", "PSeqAVI2"})
-        panel(QString::fromUtf8(lower))->setGradientColorStart(0xE0E0E0);
+        require<ZarnPanel>(QString::fromUtf8(lower))->setGradientColorStart(0xE0E0E0);
     for (const char *display : {"VitText", "VolText", "ZoomText"})
-        panel(QString::fromUtf8(display))->setGradientSens(-1);
+        require<ZarnPanel>(QString::fromUtf8(display))->setGradientSens(-1);
     dressWarningPanel();
     for (const char *menu : {"PopUpInfos", "mnuSeqAVI", "mnuSeqFLI", "mnuWinMCI"})
-        panel(QString::fromUtf8(menu))->setVerticalCaption(int(Twips::toPixels(300)));
+        require<ZarnPanel>(QString::fromUtf8(menu))->setVerticalCaption(int(Twips::toPixels(300)));
     createMediaWindows();
     createFileLists();
     m_timer1.setObjectName(QStringLiteral("Timer1"));
@@ -64,21 +64,28 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
 
     m_colourEditor = std::make_unique<ColourEditor>(context, *m_dialogue1);
     m_menu = new ConfigurationMenu(*this, context, *m_colourEditor);
-    connect(m_menu, &ConfigurationMenu::coloursChanged, this, &FenPrin::ProcCoulDefUtil);
-
     m_layout = new MainWindowLayout(*this, m_state, *m_mciWnd1);
-    m_transport = new Transport(*this, m_state, *m_mciWnd1, m_timer1);
-    m_info = new AnimationInfo(*this, m_state, *m_mciWnd1, *m_layout, context);
     m_settings = new SettingsPanel(*this, m_state, *m_mciWnd1);
-    connect(m_settings, &SettingsPanel::restoreRequested, m_layout, &MainWindowLayout::restore);
-    m_files = new FileSelection(*this, m_state, *m_mciWnd1, *m_dialogue1, context);
-    m_slideshow = new Slideshow(*this, m_state, *m_mciWnd1, m_timer1, *m_files);
-    connect(this, &FenPrin::backgroundClicked, m_slideshow, &Slideshow::backgroundClicked);
-    m_flic = new FlicHandover(*this, m_state, *m_dialogue1, *m_files, context);
-    connect(m_slideshow, &Slideshow::flicSequenceRequested, m_flic, &FlicHandover::playSequence);
+    m_transport = new Transport(*this, m_state, *m_mciWnd1, m_timer1, *m_settings);
+    m_info = new AnimationInfo(*this, m_state, *m_mciWnd1, *m_layout, *m_transport, *m_settings,
+                               context);
+    m_files = new FileSelection(*this, m_state, *m_mciWnd1, *m_dialogue1, *m_transport, *m_settings,
+                                context);
+    m_slideshow
+        = new Slideshow(*this, m_state, *m_mciWnd1, m_timer1, *m_files, *m_transport, *m_settings);
+    m_flic = new FlicHandover(*this, m_state, *m_dialogue1, *m_files, *m_transport, context);
     m_sounds = new SoundPanel(*this, m_state, *m_mciWnd2, m_timer2, *m_dialogue2, context);
     m_outside = new OutsidePrograms(*this, m_state, *m_dialogue1, context);
+
+    connect(m_menu, &ConfigurationMenu::coloursChanged, this, &FenPrin::ProcCoulDefUtil);
     connect(m_menu, &ConfigurationMenu::imagesRequested, m_outside, &OutsidePrograms::startImages);
+    connect(m_settings, &SettingsPanel::restoreRequested, m_layout, &MainWindowLayout::restore);
+    connect(m_transport, &Transport::slideshowAllowed, m_files, &FileSelection::allowSlideshow);
+    connect(m_files, &FileSelection::slideshowChosen, m_slideshow, &Slideshow::openPanel);
+    connect(m_files, &FileSelection::warningRequested, m_slideshow, &Slideshow::showWarning);
+    connect(this, &FenPrin::backgroundClicked, m_slideshow, &Slideshow::backgroundClicked);
+    connect(m_slideshow, &Slideshow::flicSequenceRequested, m_flic, &FlicHandover::playSequence);
+    connect(m_outside, &OutsidePrograms::soundsPanelRequested, m_sounds, &SoundPanel::showPanel);
 
     wireTitleBar();
     wireHelp();
@@ -90,7 +97,7 @@ void FenPrin::dressWarningPanel()
 {
     // Nine paragraphs of plain white text: a regular face keeps them inside their boxes, and
     // a darker end to the panel's own gradient keeps the last ones legible.
-    ZarnPanel *warning = panel(QStringLiteral("FondAvertissement"));
+    ZarnPanel *warning = require<ZarnPanel>(QStringLiteral("FondAvertissement"));
     warning->setGradientColorEnd(0x404000);
     QFont text(QStringLiteral("Arial"));
     text.setPointSizeF(8);
@@ -138,15 +145,15 @@ void FenPrin::createFileLists()
 
 void FenPrin::wireLeftColumn()
 {
-    connect(panel(QStringLiteral("CPAVI")), &ZarnPanel::clicked, this,
+    connect(require<ZarnPanel>(QStringLiteral("CPAVI")), &ZarnPanel::clicked, this,
             [this] { SharedProcedures::ProcSonRessource(m_context, 19); });
-    ZarnBttn *restore = button(QStringLiteral("CmdRestaure"));
+    ZarnBttn *restore = require<ZarnBttn>(QStringLiteral("CmdRestaure"));
     connect(restore, &ZarnBttn::clicked, this, [this] { m_layout->restore(); });
     connect(restore, &ZarnBttn::mouseDown, this, [this](const ControlMouse &mouse) {
         if (mouse.button == 2)
             SharedProcedures::ProcPressePapiers(m_context);
     });
-    connect(button(QStringLiteral("CmdAideZoom")), &ZarnBttn::clicked, this,
+    connect(require<ZarnBttn>(QStringLiteral("CmdAideZoom")), &ZarnBttn::clicked, this,
             [this] { SharedProcedures::showHelpTopic(m_context, 2); });
 }
 
@@ -154,16 +161,16 @@ FenPrin::~FenPrin() = default;
 
 void FenPrin::wireTitleBar()
 {
-    new WindowDrag(button(QStringLiteral("CmdDeplaceFen")));
-    connect(button(QStringLiteral("CmdReduire")), &ZarnBttn::clicked, this,
+    new WindowDrag(require<ZarnBttn>(QStringLiteral("CmdDeplaceFen")));
+    connect(require<ZarnBttn>(QStringLiteral("CmdReduire")), &ZarnBttn::clicked, this,
             [this] { setWindowState(windowState() | Qt::WindowMinimized); });
-    connect(button(QStringLiteral("CmdFermer")), &ZarnBttn::clicked, this,
+    connect(require<ZarnBttn>(QStringLiteral("CmdFermer")), &ZarnBttn::clicked, this,
             [this] { ProgramClosing::closeProgram(m_context); });
 }
 
 void FenPrin::wireHelp()
 {
-    ZarnBttn *help = button(QStringLiteral("CmdAide"));
+    ZarnBttn *help = require<ZarnBttn>(QStringLiteral("CmdAide"));
     connect(help, &ZarnBttn::clicked, this, [this] {
         m_menu->hide();
         SharedProcedures::showHelpFile(m_context);
@@ -179,7 +186,7 @@ void FenPrin::load()
     General &g = m_context.general;
     m_context.windows.add(this);
     setTwipsSize(8460, 5670);
-    button(QStringLiteral("CmdDeplaceFen"))->setCaption(g.TitreAppli);
+    require<ZarnBttn>(QStringLiteral("CmdDeplaceFen"))->setCaption(g.TitreAppli);
     if (QWidget *splash = m_context.windows.find(QStringLiteral("Demarre2")))
         m_context.windows.unload(splash);
 
@@ -192,14 +199,14 @@ void FenPrin::load()
     ProcCoulDefUtil();
 
     preferences.readHints();
-    button(QStringLiteral("CmdBulAide"))
+    require<ZarnBttn>(QStringLiteral("CmdBulAide"))
         ->setCaption(PreferenceCommands::hintsCaption(g.InfoBulles));
 
     g.FichierAide
         = Platform::joinPath(m_context.platform.programFolder, QStringLiteral("Kinovue.hlp"));
 
     preferences.readTips();
-    button(QStringLiteral("CmdConseilDem"))
+    require<ZarnBttn>(QStringLiteral("CmdConseilDem"))
         ->setCaption(PreferenceCommands::tipsCaption(g.ConseilDemarrage));
 
     g.CurseurRouge = g.CurseurVert = g.CurseurBleu = 255;
@@ -212,7 +219,7 @@ void FenPrin::load()
         {"FondRéglages2", {0, 2820}}, {"FondSons2", {0, 2820}}, {"PSeqAVI2", {0, 2520}},
     };
     for (const auto &[name, place] : panels) {
-        if (QWidget *p = control(QString::fromUtf8(name)))
+        if (QWidget *p = require<QWidget>(QString::fromUtf8(name)))
             Twips::move(p, place.x(), place.y());
     }
 
@@ -233,28 +240,15 @@ void FenPrin::openTips()
 void FenPrin::activate()
 {
     const General &g = m_context.general;
-    button(QStringLiteral("CmdDeplaceFen"))->setCaption(g.TitreAppli);
-    button(QStringLiteral("CmdConseilDem"))
+    require<ZarnBttn>(QStringLiteral("CmdDeplaceFen"))->setCaption(g.TitreAppli);
+    require<ZarnBttn>(QStringLiteral("CmdConseilDem"))
         ->setCaption(PreferenceCommands::tipsCaption(g.ConseilDemarrage));
     if (g.MultivuesFermee) {
-        if (ZarnBttn *multiview = button(QStringLiteral("CmdMultiVue")))
+        if (ZarnBttn *multiview = require<ZarnBttn>(QStringLiteral("CmdMultiVue")))
             multiview->setEnabled(true);
     }
     if (!g.FichierRecup.isEmpty() && g.ChoixMultivues)
-        openHandedBack(g.FichierRecup);
-}
-
-void FenPrin::openHandedBack(const QString &file)
-{
-    m_state.ModeNormal = true;
-    m_mciWnd1->setZoom(100);
-    panel(QStringLiteral("ZoomText"))->setCaption(QStringLiteral("100"));
-    m_mciWnd1->setFileName(file);
-    m_mciWnd1->show();
-    for (const char *name : {"CmdPlayAVI", "CmdRepetAVI", "CmdPlEcrAVI"})
-        button(QString::fromUtf8(name))->setEnabled(true);
-    control(QStringLiteral("ButAVI"))->show();
-    m_mciWnd1->setFocus();
+        m_files->openHandedBack(g.FichierRecup);
 }
 
 void FenPrin::ProcCoulDefUtil()

@@ -74,8 +74,6 @@ private:
     void wireHelp();
     void wireLeftColumn();
     void openTips();
-    // An animation handed back by another window opens here at zoom 100.
-    void openHandedBack(const QString &file);
 
     AppContext &m_context;
     FenPrinState m_state;

@@ -12,19 +12,24 @@
 #include "mainlayout/MainWindowLayout.h"
 #include "mainlayout/PaneGeometry.h"
 #include "media/MediaWindow.h"
+#include "player/SettingsPanel.h"
+#include "player/Transport.h"
 
 AnimationInfo::AnimationInfo(Form &window, FenPrinState &state, MediaWindow &media,
-                             MainWindowLayout &layout, AppContext &context)
+                             MainWindowLayout &layout, Transport &transport,
+                             SettingsPanel &settings, AppContext &context)
     : QObject(&window)
     , m_window(window)
     , m_state(state)
     , m_media(media)
     , m_layout(layout)
+    , m_transport(transport)
+    , m_settings(settings)
     , m_context(context)
 {
     connect(&media, &MediaWindow::mediaChanged, this, &AnimationInfo::onMediaChanged);
     connect(&media, &MediaWindow::sizeChanged, this, &AnimationInfo::onSizeChanged);
-    connect(window.panel(QStringLiteral("CadreAVI")), &ZarnPanel::mouseDown, this,
+    connect(window.require<ZarnPanel>(QStringLiteral("CadreAVI")), &ZarnPanel::mouseDown, this,
             [this](const ControlMouse &mouse) {
                 if (mouse.button == 2)
                     SharedProcedures::showHelpTopic(m_context, 1);
@@ -36,27 +41,16 @@ AnimationInfo::AnimationInfo(Form &window, FenPrinState &state, MediaWindow &med
 void AnimationInfo::onMediaChanged()
 {
     const QString name = m_media.fileName();
-    ZarnBttn *settings = m_window.button(QStringLiteral("CmdReglMCI"));
     if (!name.isEmpty()) {
         m_layout.fitFrame();
-        if (settings)
-            settings->setEnabled(true);
+        m_settings.allowOpening(true);
         m_layout.placeRightBands();
         m_state.NomAnimation = name;
     } else {
         m_layout.defaultLayout();
-        if (settings)
-            settings->setEnabled(false);
+        m_settings.allowOpening(false);
         m_layout.resizeStep();
     }
-}
-
-void AnimationInfo::setZoomDisplay(int zoom)
-{
-    if (auto *bar = m_window.get<ScrollBar>(QStringLiteral("VSZoom")))
-        bar->setValue(zoom);
-    if (ZarnPanel *text = m_window.panel(QStringLiteral("ZoomText")))
-        text->setCaption(QString::number(zoom));
 }
 
 void AnimationInfo::onSizeChanged()
@@ -68,7 +62,7 @@ void AnimationInfo::onSizeChanged()
     if (pane.width() > screen.width() - PaneGeometry::WindowMarginWidth
         || pane.height() > screen.height() - PaneGeometry::WindowMarginHeight) {
         m_media.setZoom(100);
-        setZoomDisplay(m_media.zoom());
+        m_settings.showZoom(m_media.zoom());
         pane = Twips::rect(&m_media);
     }
     if (!m_window.isMinimized() && !m_window.isMaximized()) {
@@ -82,8 +76,7 @@ void AnimationInfo::onSizeChanged()
         m_layout.fitFrame();
         m_layout.placeRightBands();
     } else {
-        if (QWidget *bar = m_window.control(QStringLiteral("ButAVI")))
-            bar->hide();
+        m_transport.showBar(false);
         m_media.hide();
         m_layout.defaultLayout();
         m_layout.resizeStep();

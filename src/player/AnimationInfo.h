@@ -7,6 +7,8 @@ struct AppContext;
 class Form;
 class MainWindowLayout;
 class MediaWindow;
+class SettingsPanel;
+class Transport;
 struct FenPrinState;
 
 // Fits the frame around the media pane when the media or its size changes, growing the main
@@ -18,7 +20,7 @@ class AnimationInfo : public QObject
 
 public:
     AnimationInfo(Form &window, FenPrinState &state, MediaWindow &media, MainWindowLayout &layout,
-                  AppContext &context);
+                  Transport &transport, SettingsPanel &settings, AppContext &context);
 
     void onMediaChanged();
     void onSizeChanged();
@@ -29,11 +31,11 @@ public:
     static QString informationText(const QString &name, qint32 lengthMs, const QString &frames);
 
 private:
-    void setZoomDisplay(int zoom);
-
     Form &m_window;
     FenPrinState &m_state;
     MediaWindow &m_media;
     MainWindowLayout &m_layout;
+    Transport &m_transport;
+    SettingsPanel &m_settings;
     AppContext &m_context;
 };

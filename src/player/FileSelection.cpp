@@ -12,39 +12,55 @@
 #include "mainlayout/FenPrinState.h"
 #include "media/MediaWindow.h"
 #include "platform/CommonDialog.h"
+#include "player/SettingsPanel.h"
+#include "player/Transport.h"
 
 #include <QDir>
 
 const QString FileSelection::AnimationPattern = QStringLiteral("*.avi;*.mpg;*.mov");
 
 FileSelection::FileSelection(Form &window, FenPrinState &state, MediaWindow &media,
-                             CommonDialog &dialog, AppContext &context)
+                             CommonDialog &dialog, Transport &transport, SettingsPanel &settings,
+                             AppContext &context)
     : QObject(&window)
-    , m_window(window)
     , m_state(state)
     , m_media(media)
     , m_dialog(dialog)
+    , m_transport(transport)
+    , m_settings(settings)
     , m_context(context)
-    , m_drives(window.get<DriveList>(QStringLiteral("Lecteur1")))
-    , m_folders(window.get<DirList>(QStringLiteral("Répertoire1")))
-    , m_files(window.get<FileList>(QStringLiteral("Fichier1")))
+    , m_choose(window.require<ZarnBttn>(QStringLiteral("CmdFiMCI")))
+    , m_menuButton(window.require<ZarnBttn>(QStringLiteral("CmdSeqAVI")))
+    , m_menu(window.require<ZarnPanel>(QStringLiteral("mnuSeqAVI")))
+    , m_panel(window.require<ZarnPanel>(QStringLiteral("PSeqAVI")))
+    , m_lowerPanel(window.require<ZarnPanel>(QStringLiteral("PSeqAVI2")))
+    , m_drives(window.require<DriveList>(QStringLiteral("Lecteur1")))
+    , m_folders(window.require<DirList>(QStringLiteral("Répertoire1")))
+    , m_files(window.require<FileList>(QStringLiteral("Fichier1")))
 {
-    connect(window.button(QStringLiteral("CmdFiMCI")), &ZarnBttn::clicked, this,
-            &FileSelection::openThroughDialog);
-    connect(window.button(QStringLiteral("CmdSeqAVI")), &ZarnBttn::clicked, this,
-            &FileSelection::toggleMenu);
-    connect(window.button(QStringLiteral("mnuToutRep")), &ZarnBttn::clicked, this,
-            [this] { openSlideshowPanel(true); });
-    connect(window.button(QStringLiteral("mnuSelecFic")), &ZarnBttn::clicked, this,
-            [this] { openSlideshowPanel(false); });
-    connect(window.button(QStringLiteral("mnuListFic")), &ZarnBttn::clicked, this,
-            &FileSelection::openListPanel);
-    connect(window.button(QStringLiteral("mnuAide")), &ZarnBttn::clicked, this, [this] {
+    auto item = [&window](const char *name) {
+        return window.require<ZarnBttn>(QString::fromUtf8(name));
+    };
+    connect(m_choose, &ZarnBttn::clicked, this, &FileSelection::openThroughDialog);
+    connect(m_menuButton, &ZarnBttn::clicked, this, &FileSelection::toggleMenu);
+    connect(m_menuButton, &ZarnBttn::mouseDown, this, [this](const ControlMouse &mouse) {
+        if (mouse.button == 2)
+            emit warningRequested();
+    });
+    connect(item("mnuToutRep"), &ZarnBttn::clicked, this, [this] {
+        hideMenu();
+        emit slideshowChosen(true);
+    });
+    connect(item("mnuSelecFic"), &ZarnBttn::clicked, this, [this] {
+        hideMenu();
+        emit slideshowChosen(false);
+    });
+    connect(item("mnuListFic"), &ZarnBttn::clicked, this, &FileSelection::openListPanel);
+    connect(item("mnuAide"), &ZarnBttn::clicked, this, [this] {
         hideMenu();
         SharedProcedures::showHelpTopic(m_context, 6);
     });
-    connect(window.button(QStringLiteral("mnuAnnul")), &ZarnBttn::clicked, this,
-            &FileSelection::hideMenu);
+    connect(item("mnuAnnul"), &ZarnBttn::clicked, this, &FileSelection::hideMenu);
 
     connect(m_drives, &DriveList::change, this, &FileSelection::driveChanged);
     connect(m_drives, &DriveList::readError, this, &FileSelection::driveFailed);
@@ -64,7 +80,22 @@ FileSelection::FileSelection(Form &window, FenPrinState &state, MediaWindow &med
 
 void FileSelection::hideMenu()
 {
-    m_window.control(QStringLiteral("mnuSeqAVI"))->hide();
+    m_menu->hide();
+}
+
+void FileSelection::openInWindow(const QString &file)
+{
+    m_media.setFileName(file);
+    m_media.show();
+    m_transport.armForFile();
+    m_media.setFocus();
+}
+
+void FileSelection::openHandedBack(const QString &file)
+{
+    m_state.ModeNormal = true;
+    m_settings.resetZoom();
+    openInWindow(file);
 }
 
 void FileSelection::openThroughDialog()
@@ -80,59 +111,55 @@ void FileSelection::openThroughDialog()
     // A cancel keeps the dialog's previous file name, and the steps go on with it.
     m_dialog.showOpen();
     m_state.PleinEcran = false;
-    m_media.setFileName(m_dialog.state().fileName);
-    m_media.show();
-    m_window.button(QStringLiteral("CmdPlayAVI"))->setEnabled(true);
-    m_window.button(QStringLiteral("CmdRepetAVI"))->setEnabled(true);
-    m_window.button(QStringLiteral("CmdPlEcrAVI"))->setEnabled(true);
-    m_window.control(QStringLiteral("ButAVI"))->show();
-    m_media.setFocus();
+    openInWindow(m_dialog.state().fileName);
 }
 
 void FileSelection::toggleMenu()
 {
-    QWidget *menu = m_window.control(QStringLiteral("mnuSeqAVI"));
-    if (!menu->isHidden()) {
-        menu->hide();
+    if (!m_menu->isHidden()) {
+        m_menu->hide();
         return;
     }
-    Twips::move(menu, 1800, 2280);
-    menu->show();
-    menu->raise();
+    Twips::move(m_menu, 1800, 2280);
+    m_menu->show();
+    m_menu->raise();
 }
 
-void FileSelection::openSlideshowPanel(bool wholeFolder)
+void FileSelection::openPanel(const QString &pattern, bool raise)
 {
-    hideMenu();
-    m_state.ModeNormal = false;
-    m_window.control(QStringLiteral("ButAVI"))->hide();
-    m_window.button(QStringLiteral("CmdFiMCI"))->setEnabled(false);
-    m_window.button(QStringLiteral("CmdSeqAVI"))->hide();
-    m_window.button(QStringLiteral("CmdSeqSTOP"))->show();
-    m_state.ModeDossier = wholeFolder;
-    m_state.ModeSelection = !wholeFolder;
-    m_state.ModeListe = false;
-    m_state.SeqAVI = true;
-    m_state.SeqFLI = false;
-    for (const char *name : {"PSeqAVI", "PSeqAVI2"}) {
-        QWidget *panel = m_window.control(QString::fromUtf8(name));
-        panel->raise();
+    for (ZarnPanel *panel : {m_panel, m_lowerPanel}) {
+        if (raise)
+            panel->raise();
         panel->show();
     }
-    m_files->setPattern(AnimationPattern);
+    m_files->setPattern(pattern);
     m_folders->setFocus();
+}
+
+void FileSelection::hidePanel()
+{
+    m_panel->hide();
+    m_lowerPanel->hide();
+}
+
+void FileSelection::setIdle(bool idle)
+{
+    m_choose->setEnabled(idle);
+    m_menuButton->setVisible(idle);
+}
+
+void FileSelection::allowSlideshow(bool allowed)
+{
+    m_menuButton->setEnabled(allowed);
 }
 
 void FileSelection::openListPanel()
 {
     hideMenu();
     m_state.ModeNormal = false;
-    m_window.control(QStringLiteral("ButAVI"))->hide();
-    m_window.control(QStringLiteral("PSeqAVI"))->show();
-    m_window.control(QStringLiteral("PSeqAVI2"))->show();
+    m_transport.showBar(false);
     m_state.ModeListe = true;
-    m_files->setPattern(AnimationPattern);
-    m_folders->setFocus();
+    openPanel(AnimationPattern, false);
 }
 
 QString FileSelection::fullName(const QString &fileName) const
@@ -154,8 +181,7 @@ void FileSelection::fileClicked()
     m_state.FichierClique = true;
     if (!m_state.ModeListe)
         return;
-    m_media.setZoom(100);
-    m_window.panel(QStringLiteral("ZoomText"))->setCaption(QStringLiteral("100"));
+    m_settings.resetZoom();
     m_media.setFileName(m_state.FichierCourant);
     m_media.sendCommand(QStringLiteral("play"));
     m_media.show();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 struct AppContext;
 class CommonDialog;
@@ -9,6 +10,10 @@ class DriveList;
 class FileList;
 class Form;
 class MediaWindow;
+class SettingsPanel;
+class Transport;
+class ZarnBttn;
+class ZarnPanel;
 struct FenPrinState;
 
 // Bringing an animation into the main window: the open dialog behind `CmdFiMCI`, the AVI
@@ -19,30 +24,51 @@ class FileSelection : public QObject
 
 public:
     FileSelection(Form &window, FenPrinState &state, MediaWindow &media, CommonDialog &dialog,
-                  AppContext &context);
+                  Transport &transport, SettingsPanel &settings, AppContext &context);
 
     void openThroughDialog();
     void toggleMenu();
-    // "Tout le dossier" (whole folder) or "Sélection de fichiers".
-    void openSlideshowPanel(bool wholeFolder);
     void openListPanel();
     void fileClicked();
     // Full name of an entry of the file list: folder, one separator, name.
     QString fullName(int index) const;
     QString fullName(const QString &fileName) const;
 
+    // An animation handed back by another window opens here at zoom 100.
+    void openHandedBack(const QString &file);
+    // The file panel, showing the files of a pattern, above the other lower panels.
+    void openPanel(const QString &pattern, bool raise = true);
+    void hidePanel();
+    // Idle: a file can be chosen and the slideshow menu is offered; not while one runs.
+    void setIdle(bool idle);
+    void allowSlideshow(bool allowed);
+    FileList &files() const { return *m_files; }
+
     static const QString AnimationPattern;
 
+signals:
+    // "Tout le dossier" (whole folder) or "Sélection de fichiers" of the AVI menu.
+    void slideshowChosen(bool wholeFolder);
+    // A right-button press on the slideshow menu button.
+    void warningRequested();
+
 private:
+    void openInWindow(const QString &file);
     void driveChanged();
     void driveFailed(const QString &systemMessage);
     void hideMenu();
 
-    Form &m_window;
     FenPrinState &m_state;
     MediaWindow &m_media;
     CommonDialog &m_dialog;
+    Transport &m_transport;
+    SettingsPanel &m_settings;
     AppContext &m_context;
+    ZarnBttn *m_choose;
+    ZarnBttn *m_menuButton;
+    ZarnPanel *m_menu;
+    ZarnPanel *m_panel;
+    ZarnPanel *m_lowerPanel;
     DriveList *m_drives;
     DirList *m_folders;
     FileList *m_files;

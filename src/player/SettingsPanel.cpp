@@ -23,15 +23,17 @@ void configure(ScrollBar *bar, int topEnd, int bottomEnd, int small, int large, 
 
 SettingsPanel::SettingsPanel(Form &window, FenPrinState &state, MediaWindow &media)
     : QObject(&window)
-    , m_window(window)
     , m_state(state)
     , m_media(media)
-    , m_speed(window.get<ScrollBar>(QStringLiteral("VSVit")))
-    , m_volume(window.get<ScrollBar>(QStringLiteral("VSVol")))
-    , m_zoom(window.get<ScrollBar>(QStringLiteral("VSZoom")))
-    , m_speedText(window.panel(QStringLiteral("VitText")))
-    , m_volumeText(window.panel(QStringLiteral("VolText")))
-    , m_zoomText(window.panel(QStringLiteral("ZoomText")))
+    , m_speed(window.require<ScrollBar>(QStringLiteral("VSVit")))
+    , m_volume(window.require<ScrollBar>(QStringLiteral("VSVol")))
+    , m_zoom(window.require<ScrollBar>(QStringLiteral("VSZoom")))
+    , m_speedText(window.require<ZarnPanel>(QStringLiteral("VitText")))
+    , m_volumeText(window.require<ZarnPanel>(QStringLiteral("VolText")))
+    , m_zoomText(window.require<ZarnPanel>(QStringLiteral("ZoomText")))
+    , m_panel(window.require<ZarnPanel>(QStringLiteral("FondRéglages")))
+    , m_lowerPanel(window.require<ZarnPanel>(QStringLiteral("FondRéglages2")))
+    , m_open(window.require<ZarnBttn>(QStringLiteral("CmdReglMCI")))
 {
     configure(m_speed, 4000, 100, 10, 100, 1000);
     configure(m_volume, 1000, 0, 10, 100, 1000);
@@ -48,21 +50,19 @@ SettingsPanel::SettingsPanel(Form &window, FenPrinState &state, MediaWindow &med
         connect(bar, &ScrollBar::scroll, this, handler);
     }
     for (int i = 0; i < 9; ++i) {
-        connect(window.button(zoomButtonName(i)), &ZarnBttn::clicked, this,
+        connect(window.require<ZarnBttn>(zoomButtonName(i)), &ZarnBttn::clicked, this,
                 [this, i] { preset(i); });
     }
-    connect(window.button(QStringLiteral("CmdReglMCI")), &ZarnBttn::clicked, this,
-            &SettingsPanel::open);
-    connect(window.button(QStringLiteral("CmdOKZoom")), &ZarnBttn::clicked, this,
+    connect(m_open, &ZarnBttn::clicked, this, &SettingsPanel::open);
+    connect(window.require<ZarnBttn>(QStringLiteral("CmdOKZoom")), &ZarnBttn::clicked, this,
             &SettingsPanel::ok);
-    connect(window.button(QStringLiteral("CmdAnnulZoom")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("CmdAnnulZoom")), &ZarnBttn::clicked, this,
             &SettingsPanel::cancel);
 }
 
 void SettingsPanel::open()
 {
-    for (const char *name : {"FondRéglages", "FondRéglages2"}) {
-        QWidget *panel = m_window.control(QString::fromUtf8(name));
+    for (ZarnPanel *panel : {m_panel, m_lowerPanel}) {
         panel->raise();
         panel->show();
     }
@@ -98,8 +98,8 @@ void SettingsPanel::preset(int index)
 
 void SettingsPanel::hidePanels()
 {
-    m_window.control(QStringLiteral("FondRéglages"))->hide();
-    m_window.control(QStringLiteral("FondRéglages2"))->hide();
+    m_panel->hide();
+    m_lowerPanel->hide();
 }
 
 void SettingsPanel::ok()
@@ -120,4 +120,26 @@ void SettingsPanel::cancel()
     m_speed->setValue(m_state.VitesseAvant);
     m_volume->setValue(m_state.VolumeAvant);
     emit restoreRequested();
+}
+
+QString SettingsPanel::zoomCaption() const
+{
+    return m_zoomText->caption();
+}
+
+void SettingsPanel::resetZoom()
+{
+    m_media.setZoom(100);
+    m_zoomText->setCaption(QStringLiteral("100"));
+}
+
+void SettingsPanel::showZoom(int zoom)
+{
+    m_zoom->setValue(zoom);
+    m_zoomText->setCaption(QString::number(zoom));
+}
+
+void SettingsPanel::allowOpening(bool allowed)
+{
+    m_open->setEnabled(allowed);
 }

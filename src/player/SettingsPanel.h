@@ -7,6 +7,7 @@
 class Form;
 class MediaWindow;
 class ScrollBar;
+class ZarnBttn;
 class ZarnPanel;
 struct FenPrinState;
 
@@ -24,6 +25,15 @@ public:
     void cancel();
     void preset(int index);
 
+    // The zoom shown in the panel, as the media window takes it back after a stop.
+    QString zoomCaption() const;
+    // A new file opens at zoom 100: the media window and the zoom display say so.
+    void resetZoom();
+    // The bar and the display follow a zoom the program chose.
+    void showZoom(int zoom);
+    // The panel's button is available while an animation is loaded.
+    void allowOpening(bool allowed);
+
 signals:
     // The restore button's action, run at the end of Annuler.
     void restoreRequested();
@@ -34,7 +44,6 @@ private:
     void zoomMoved();
     void hidePanels();
 
-    Form &m_window;
     FenPrinState &m_state;
     MediaWindow &m_media;
     ScrollBar *m_speed;
@@ -43,4 +52,7 @@ private:
     ZarnPanel *m_speedText;
     ZarnPanel *m_volumeText;
     ZarnPanel *m_zoomText;
+    ZarnPanel *m_panel;
+    ZarnPanel *m_lowerPanel;
+    ZarnBttn *m_open;
 };

@@ -8,77 +8,81 @@
 #include "mainlayout/FenPrinState.h"
 #include "media/MediaWindow.h"
 #include "player/FileSelection.h"
+#include "player/SettingsPanel.h"
+#include "player/Transport.h"
 
 #include <QTimer>
 
 Slideshow::Slideshow(Form &window, FenPrinState &state, MediaWindow &media, QTimer &timer,
-                     FileSelection &files)
+                     FileSelection &files, Transport &transport, SettingsPanel &settings)
     : QObject(&window)
-    , m_window(window)
     , m_state(state)
     , m_media(media)
     , m_timer(timer)
     , m_selection(files)
-    , m_files(window.get<FileList>(QStringLiteral("Fichier1")))
+    , m_transport(transport)
+    , m_settings(settings)
+    , m_files(files.files())
+    , m_stopButton(window.require<ZarnBttn>(QStringLiteral("CmdSeqSTOP")))
+    , m_warning(window.require<ZarnPanel>(QStringLiteral("FondAvertissement")))
 {
-    connect(window.button(QStringLiteral("CmdSeqAVI")), &ZarnBttn::mouseDown, this,
-            [this](const ControlMouse &mouse) {
-                if (mouse.button == 2)
-                    showWarning();
-            });
-    connect(window.button(QStringLiteral("CmdOKAvertSeqAVI")), &ZarnBttn::clicked, this,
-            &Slideshow::acceptWarning);
-    connect(window.button(QStringLiteral("CmdAnnulAvertSeqAVI")), &ZarnBttn::clicked, this,
-            &Slideshow::declineWarning);
-    connect(window.button(QStringLiteral("CmdOKSeqAVI")), &ZarnBttn::clicked, this, &Slideshow::ok);
-    connect(window.button(QStringLiteral("CmdAnnulSeqAVI")), &ZarnBttn::clicked, this,
-            &Slideshow::cancel);
-    connect(window.button(QStringLiteral("CmdSeqSTOP")), &ZarnBttn::clicked, this,
-            &Slideshow::stop);
+    auto button = [&window](const char *name) {
+        return window.require<ZarnBttn>(QString::fromUtf8(name));
+    };
+    connect(button("CmdOKAvertSeqAVI"), &ZarnBttn::clicked, this, &Slideshow::acceptWarning);
+    connect(button("CmdAnnulAvertSeqAVI"), &ZarnBttn::clicked, this, &Slideshow::declineWarning);
+    connect(button("CmdOKSeqAVI"), &ZarnBttn::clicked, this, &Slideshow::ok);
+    connect(button("CmdAnnulSeqAVI"), &ZarnBttn::clicked, this, &Slideshow::cancel);
+    connect(m_stopButton, &ZarnBttn::clicked, this, &Slideshow::stop);
     connect(&m_timer, &QTimer::timeout, this, &Slideshow::tick);
+}
+
+void Slideshow::openPanel(bool wholeFolder)
+{
+    m_state.ModeNormal = false;
+    m_transport.showBar(false);
+    m_selection.setIdle(false);
+    m_stopButton->show();
+    m_state.ModeDossier = wholeFolder;
+    m_state.ModeSelection = !wholeFolder;
+    m_state.ModeListe = false;
+    m_state.SeqAVI = true;
+    m_state.SeqFLI = false;
+    m_selection.openPanel(FileSelection::AnimationPattern);
 }
 
 void Slideshow::showWarning()
 {
-    QWidget *warning = m_window.control(QStringLiteral("FondAvertissement"));
-    Twips::move(warning, 1800, 660);
-    warning->raise();
-    warning->show();
+    Twips::move(m_warning, 1800, 660);
+    m_warning->raise();
+    m_warning->show();
 }
 
 void Slideshow::acceptWarning()
 {
     m_state.SeqPleinEcran = true;
-    m_window.control(QStringLiteral("FondAvertissement"))->hide();
+    m_warning->hide();
 }
 
 void Slideshow::declineWarning()
 {
     m_state.SeqPleinEcran = false;
-    m_window.control(QStringLiteral("FondAvertissement"))->hide();
-}
-
-void Slideshow::setZoom100()
-{
-    m_media.setZoom(100);
-    m_window.panel(QStringLiteral("ZoomText"))->setCaption(QStringLiteral("100"));
+    m_warning->hide();
 }
 
 void Slideshow::backToIdle()
 {
-    m_window.control(QStringLiteral("ButAVI"))->show();
-    m_window.button(QStringLiteral("CmdFiMCI"))->setEnabled(true);
-    m_window.button(QStringLiteral("CmdSeqAVI"))->show();
-    m_window.button(QStringLiteral("CmdSeqSTOP"))->hide();
+    m_transport.showBar(true);
+    m_selection.setIdle(true);
+    m_stopButton->hide();
 }
 
 void Slideshow::ok()
 {
-    m_window.control(QStringLiteral("PSeqAVI"))->hide();
-    m_window.control(QStringLiteral("PSeqAVI2"))->hide();
+    m_selection.hidePanel();
     if (m_state.SeqAVI) {
         m_media.setFocus();
-        setZoom100();
+        m_settings.resetZoom();
         m_media.setFileName(m_state.FichierCourant);
         if (m_state.FichierClique) {
             m_state.FichierClique = false;
@@ -93,27 +97,25 @@ void Slideshow::ok()
         emit flicSequenceRequested();
     }
     if (m_state.ModeListe) {
-        setZoom100();
+        m_settings.resetZoom();
         m_media.setFileName(m_state.FichierCourant);
         m_media.sendCommand(QStringLiteral("stop"));
-        for (const char *name : {"CmdSeqAVI", "CmdPlayAVI", "CmdRepetAVI", "CmdPlEcrAVI"})
-            m_window.button(QString::fromUtf8(name))->setEnabled(true);
-        m_window.control(QStringLiteral("ButAVI"))->show();
+        m_selection.allowSlideshow(true);
+        m_transport.armForFile();
         m_state.ModeNormal = true;
     }
 }
 
 void Slideshow::cancel()
 {
-    m_window.control(QStringLiteral("PSeqAVI"))->hide();
-    m_window.control(QStringLiteral("PSeqAVI2"))->hide();
+    m_selection.hidePanel();
     if (m_state.SeqAVI) {
         m_state.ModeNormal = true;
         backToIdle();
     }
     if (m_state.ModeListe) {
         m_media.sendCommand(QStringLiteral("close"));
-        m_window.button(QStringLiteral("CmdSeqAVI"))->setEnabled(true);
+        m_selection.allowSlideshow(true);
     }
 }
 
@@ -121,13 +123,13 @@ void Slideshow::tick()
 {
     if (!m_state.ModeDossier && !m_state.ModeSelection)
         return;
-    const int count = m_files->listCount();
+    const int count = m_files.listCount();
     if (count == 0)
         return;
     ++m_state.IndexSeq;
     if (m_state.IndexSeq >= count)
         m_state.IndexSeq = 0;
-    if (!m_state.ModeDossier && !m_files->selected(m_state.IndexSeq))
+    if (!m_state.ModeDossier && !m_files.selected(m_state.IndexSeq))
         return; // the next tick tries the next entry
     playEntry();
 }
@@ -144,8 +146,7 @@ void Slideshow::stop()
 {
     m_state.ModeNormal = true;
     m_media.sendCommand(QStringLiteral("stop"));
-    for (const char *name : {"CmdPlayAVI", "CmdRepetAVI", "CmdPlEcrAVI"})
-        m_window.button(QString::fromUtf8(name))->setEnabled(true);
+    m_transport.armForFile();
     backToIdle();
     m_state.SeqPleinEcran = false;
 }

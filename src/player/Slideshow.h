@@ -9,6 +9,10 @@ class FileSelection;
 class Form;
 class MediaWindow;
 class QTimer;
+class SettingsPanel;
+class Transport;
+class ZarnBttn;
+class ZarnPanel;
 struct FenPrinState;
 
 // The endless slideshow of a folder or of selected files: the file panel's OK and Annuler,
@@ -20,8 +24,10 @@ class Slideshow : public QObject
 
 public:
     Slideshow(Form &window, FenPrinState &state, MediaWindow &media, QTimer &timer,
-              FileSelection &files);
+              FileSelection &files, Transport &transport, SettingsPanel &settings);
 
+    // The file panel opened for a slideshow of the whole folder or of selected files.
+    void openPanel(bool wholeFolder);
     void showWarning();
     void acceptWarning();
     void declineWarning();
@@ -38,12 +44,14 @@ signals:
 private:
     void playEntry();
     void backToIdle();
-    void setZoom100();
 
-    Form &m_window;
     FenPrinState &m_state;
     MediaWindow &m_media;
     QTimer &m_timer;
     FileSelection &m_selection;
-    FileList *m_files;
+    Transport &m_transport;
+    SettingsPanel &m_settings;
+    FileList &m_files;
+    ZarnBttn *m_stopButton;
+    ZarnPanel *m_warning;
 };

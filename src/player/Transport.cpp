@@ -5,6 +5,7 @@
 #include "controls/ZarnPanel.h"
 #include "mainlayout/FenPrinState.h"
 #include "media/MediaWindow.h"
+#include "player/SettingsPanel.h"
 
 #include <QTimer>
 
@@ -15,40 +16,58 @@ const QString Playing = QStringLiteral("playing");
 
 } // namespace
 
-Transport::Transport(Form &window, FenPrinState &state, MediaWindow &media, QTimer &slideshowTimer)
+Transport::Transport(Form &window, FenPrinState &state, MediaWindow &media, QTimer &slideshowTimer,
+                     SettingsPanel &settings)
     : QObject(&window)
-    , m_window(window)
     , m_state(state)
     , m_media(media)
     , m_timer(slideshowTimer)
+    , m_settings(settings)
+    , m_bar(window.require<ZarnPanel>(QStringLiteral("ButAVI")))
+    , m_play(window.require<ZarnBttn>(QStringLiteral("CmdPlayAVI")))
+    , m_pause(window.require<ZarnBttn>(QStringLiteral("CmdPauseAVI")))
+    , m_stop(window.require<ZarnBttn>(QStringLiteral("CmdStopAVI")))
+    , m_repeat(window.require<ZarnBttn>(QStringLiteral("CmdRepetAVI")))
+    , m_fullScreen(window.require<ZarnBttn>(QStringLiteral("CmdPlEcrAVI")))
+    , m_start(window.require<ZarnBttn>(QStringLiteral("CmdDebutAVI")))
+    , m_end(window.require<ZarnBttn>(QStringLiteral("CmdFinAVI")))
+    , m_forward(window.require<ZarnBttn>(QStringLiteral("CmdAvanceAVI")))
+    , m_backward(window.require<ZarnBttn>(QStringLiteral("CmdReculeAVI")))
 {
-    connect(button("CmdPlayAVI"), &ZarnBttn::clicked, this, &Transport::play);
-    connect(button("CmdPauseAVI"), &ZarnBttn::clicked, this, &Transport::pause);
-    connect(button("CmdStopAVI"), &ZarnBttn::clicked, this, &Transport::stop);
-    connect(button("CmdRepetAVI"), &ZarnBttn::clicked, this, &Transport::loop);
-    connect(button("CmdPlEcrAVI"), &ZarnBttn::clicked, this, &Transport::fullScreen);
-    connect(button("CmdDebutAVI"), &ZarnBttn::clicked, this, &Transport::toStart);
-    connect(button("CmdFinAVI"), &ZarnBttn::clicked, this, &Transport::toEnd);
-    connect(button("CmdFinAVI"), &ZarnBttn::mouseDown, this, [this](const ControlMouse &m) {
+    connect(m_play, &ZarnBttn::clicked, this, &Transport::play);
+    connect(m_pause, &ZarnBttn::clicked, this, &Transport::pause);
+    connect(m_stop, &ZarnBttn::clicked, this, &Transport::stop);
+    connect(m_repeat, &ZarnBttn::clicked, this, &Transport::loop);
+    connect(m_fullScreen, &ZarnBttn::clicked, this, &Transport::fullScreen);
+    connect(m_start, &ZarnBttn::clicked, this, &Transport::toStart);
+    connect(m_end, &ZarnBttn::clicked, this, &Transport::toEnd);
+    connect(m_end, &ZarnBttn::mouseDown, this, [this](const ControlMouse &m) {
         if (m.button == 2)
             backwardsFromEnd();
     });
-    connect(button("CmdAvanceAVI"), &ZarnBttn::clicked, this, [this] { step(10000); });
-    connect(button("CmdReculeAVI"), &ZarnBttn::clicked, this, [this] { step(-10000); });
-    connect(button("CmdAvanceAVI"), &ZarnBttn::mouseDown, this, [this](const ControlMouse &m) {
+    connect(m_forward, &ZarnBttn::clicked, this, [this] { step(10000); });
+    connect(m_backward, &ZarnBttn::clicked, this, [this] { step(-10000); });
+    connect(m_forward, &ZarnBttn::mouseDown, this, [this](const ControlMouse &m) {
         if (m.button == 2)
             step(1000);
     });
-    connect(button("CmdReculeAVI"), &ZarnBttn::mouseDown, this, [this](const ControlMouse &m) {
+    connect(m_backward, &ZarnBttn::mouseDown, this, [this](const ControlMouse &m) {
         if (m.button == 2)
             step(-1000);
     });
     connect(&m_media, &MediaWindow::modeChanged, this, &Transport::onModeChanged);
 }
 
-ZarnBttn *Transport::button(const char *name) const
+void Transport::armForFile()
 {
-    return m_window.button(QString::fromUtf8(name));
+    for (ZarnBttn *button : {m_play, m_repeat, m_fullScreen})
+        button->setEnabled(true);
+    m_bar->show();
+}
+
+void Transport::showBar(bool visible)
+{
+    m_bar->setVisible(visible);
 }
 
 void Transport::rewind()
@@ -58,8 +77,8 @@ void Transport::rewind()
 
 void Transport::showPlay(bool play)
 {
-    button("CmdPlayAVI")->setVisible(play);
-    button("CmdPauseAVI")->setVisible(!play);
+    m_play->setVisible(play);
+    m_pause->setVisible(!play);
 }
 
 void Transport::play()
@@ -70,9 +89,9 @@ void Transport::play()
     else
         rewind();
     m_media.sendCommand(QStringLiteral("play"));
-    button("CmdStopAVI")->setEnabled(true);
+    m_stop->setEnabled(true);
     showPlay(false);
-    button("CmdPlEcrAVI")->setEnabled(true);
+    m_fullScreen->setEnabled(true);
 }
 
 void Transport::pause()
@@ -85,8 +104,8 @@ void Transport::pause()
 void Transport::stop()
 {
     m_media.sendCommand(QStringLiteral("stop"));
-    button("CmdStopAVI")->setEnabled(false);
-    button("CmdPlayAVI")->setEnabled(true);
+    m_stop->setEnabled(false);
+    m_play->setEnabled(true);
     showPlay(true);
     m_state.BoucleAVI = false;
     m_state.PleinEcran = false;
@@ -96,8 +115,8 @@ void Transport::loop()
 {
     m_state.BoucleAVI = true;
     m_state.PleinEcran = false;
-    button("CmdStopAVI")->setEnabled(true);
-    button("CmdPlayAVI")->setEnabled(false);
+    m_stop->setEnabled(true);
+    m_play->setEnabled(false);
     showPlay(false);
     m_media.sendCommand(QStringLiteral("play repeat"));
 }
@@ -118,9 +137,9 @@ void Transport::fullScreen()
 void Transport::toStart()
 {
     rewind();
-    button("CmdStopAVI")->setEnabled(false);
+    m_stop->setEnabled(false);
     showPlay(true);
-    button("CmdPlEcrAVI")->setEnabled(true);
+    m_fullScreen->setEnabled(true);
 }
 
 void Transport::toEnd()
@@ -129,9 +148,9 @@ void Transport::toEnd()
     const qint32 frames = m_media.length();
     m_state.NbImages = QString::number(frames);
     m_media.setPosition(frames);
-    button("CmdStopAVI")->setEnabled(false);
+    m_stop->setEnabled(false);
     showPlay(true);
-    button("CmdPlEcrAVI")->setEnabled(true);
+    m_fullScreen->setEnabled(true);
 }
 
 void Transport::backwardsFromEnd()
@@ -151,8 +170,7 @@ void Transport::onModeChanged()
 {
     const QString mode = m_media.mode();
     if (mode == Stopped) {
-        if (auto *zoomText = m_window.panel(QStringLiteral("ZoomText")))
-            m_media.setZoomText(zoomText->caption());
+        m_media.setZoomText(m_settings.zoomCaption());
         if (!m_state.ModeNormal) {
             if (!m_timer.isActive())
                 m_timer.start();
@@ -161,15 +179,13 @@ void Transport::onModeChanged()
         m_timer.stop();
         rewind();
         showPlay(true);
-        button("CmdStopAVI")->setEnabled(false);
+        m_stop->setEnabled(false);
         if (m_state.BoucleAVI && m_state.PleinEcran)
-            button("CmdPlayAVI")->setEnabled(true);
+            m_play->setEnabled(true);
         m_state.BoucleAVI = false;
-        if (ZarnBttn *seq = button("CmdSeqAVI"))
-            seq->setEnabled(true);
+        emit slideshowAllowed(true);
     } else if (mode == Playing) {
         m_timer.stop();
-        if (ZarnBttn *seq = button("CmdSeqAVI"))
-            seq->setEnabled(false);
+        emit slideshowAllowed(false);
     }
 }

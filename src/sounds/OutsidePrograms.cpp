@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "controls/Form.h"
 #include "controls/ZarnBttn.h"
+#include "controls/ZarnPanel.h"
 #include "core/Logging.h"
 #include "core/Twips.h"
 #include "mainlayout/FenPrinState.h"
@@ -35,47 +36,58 @@ const FixedProgram SystemPrograms[] = {
 OutsidePrograms::OutsidePrograms(Form &window, FenPrinState &state, CommonDialog &dialog,
                                  AppContext &context)
     : QObject(&window)
-    , m_window(window)
     , m_state(state)
     , m_dialog(dialog)
     , m_context(context)
+    , m_menu(window.require<ZarnPanel>(QStringLiteral("mnuWinMCI")))
+    , m_soundsItem(window.require<ZarnBttn>(QStringLiteral("mnuMusicSons")))
 {
     for (const FixedProgram &tool : SoundCardTools) {
         const QString line = inProgramFolder(QString::fromUtf8(tool.commandLine));
-        connect(window.button(QString::fromUtf8(tool.button)), &ZarnBttn::clicked, this,
+        connect(window.require<ZarnBttn>(QString::fromUtf8(tool.button)), &ZarnBttn::clicked, this,
                 [this, line] { start(line); });
     }
     for (const FixedProgram &program : SystemPrograms) {
         const QString line = QString::fromUtf8(program.commandLine);
-        connect(window.button(QString::fromUtf8(program.button)), &ZarnBttn::clicked, this,
-                [this, line] { start(line); });
+        connect(window.require<ZarnBttn>(QString::fromUtf8(program.button)), &ZarnBttn::clicked,
+                this, [this, line] { start(line); });
     }
-    connect(window.button(QStringLiteral("CmdSoundrec")), &ZarnBttn::mouseDown, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("CmdSoundrec")), &ZarnBttn::mouseDown, this,
             [this](const ControlMouse &mouse) {
                 if (mouse.button == 2)
                     start(QStringLiteral("sndvol32.exe "));
             });
-    connect(window.button(QStringLiteral("CmdSonMCI")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("CmdSonMCI")), &ZarnBttn::clicked, this,
             [this] { togglePlayersMenu(false); });
-    connect(window.button(QStringLiteral("CmdMPAvi")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("CmdMPAvi")), &ZarnBttn::clicked, this,
             [this] { togglePlayersMenu(true); });
-    connect(window.button(QStringLiteral("mnuActiveMovie")), &ZarnBttn::clicked, this, [this] {
-        playWith(QStringLiteral(
-            "C:\\WINDOWS\\RUNDLL32.EXE C:\\WINDOWS\\SYSTEM\\amovie.ocx,RunDll /play "));
-    });
-    connect(window.button(QStringLiteral("mnuLectMulti")), &ZarnBttn::clicked, this, [this] {
-        hideMenu();
-        start(QStringLiteral("mplayer.exe "));
-    });
-    connect(window.button(QStringLiteral("mnuMPlayer")), &ZarnBttn::clicked, this, [this] {
-        playWith(QStringLiteral("C:\\Program Files\\Windows Media Player\\mplayer2.exe /play "));
-    });
-    connect(window.button(QStringLiteral("mnuWMPlayer")), &ZarnBttn::clicked, this, [this] {
-        playWith(QStringLiteral("C:\\Program Files\\Windows Media Player\\wmplayer.exe /play "));
-    });
-    connect(window.button(QStringLiteral("mnuAnnul2")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("mnuActiveMovie")), &ZarnBttn::clicked, this,
+            [this] {
+                playWith(QStringLiteral(
+                    "C:\\WINDOWS\\RUNDLL32.EXE C:\\WINDOWS\\SYSTEM\\amovie.ocx,RunDll /play "));
+            });
+    connect(window.require<ZarnBttn>(QStringLiteral("mnuLectMulti")), &ZarnBttn::clicked, this,
+            [this] {
+                hideMenu();
+                start(QStringLiteral("mplayer.exe "));
+            });
+    connect(window.require<ZarnBttn>(QStringLiteral("mnuMPlayer")), &ZarnBttn::clicked, this,
+            [this] {
+                playWith(
+                    QStringLiteral("C:\\Program Files\\Windows Media Player\\mplayer2.exe /play "));
+            });
+    connect(window.require<ZarnBttn>(QStringLiteral("mnuWMPlayer")), &ZarnBttn::clicked, this,
+            [this] {
+                playWith(
+                    QStringLiteral("C:\\Program Files\\Windows Media Player\\wmplayer.exe /play "));
+            });
+    connect(window.require<ZarnBttn>(QStringLiteral("mnuAnnul2")), &ZarnBttn::clicked, this,
             &OutsidePrograms::hideMenu);
-    connect(window.button(QStringLiteral("CmdLect")), &ZarnBttn::clicked, this, [this] {
+    connect(m_soundsItem, &ZarnBttn::clicked, this, [this] {
+        hideMenu();
+        emit soundsPanelRequested();
+    });
+    connect(window.require<ZarnBttn>(QStringLiteral("CmdLect")), &ZarnBttn::clicked, this, [this] {
         m_context.general.ChoixMultivues = false;
         emit fileManagerRequested();
     });
@@ -96,21 +108,20 @@ void OutsidePrograms::start(const QString &commandLine)
 
 void OutsidePrograms::hideMenu()
 {
-    m_window.control(QStringLiteral("mnuWinMCI"))->hide();
+    m_menu->hide();
 }
 
 void OutsidePrograms::togglePlayersMenu(bool forAnimations)
 {
     m_state.MenuAnimations = forAnimations;
-    m_window.button(QStringLiteral("mnuMusicSons"))->setEnabled(!forAnimations);
-    QWidget *menu = m_window.control(QStringLiteral("mnuWinMCI"));
-    if (!menu->isHidden()) {
-        menu->hide();
+    m_soundsItem->setEnabled(!forAnimations);
+    if (!m_menu->isHidden()) {
+        m_menu->hide();
         return;
     }
-    Twips::move(menu, 1800, 1260);
-    menu->show();
-    menu->raise();
+    Twips::move(m_menu, 1800, 1260);
+    m_menu->show();
+    m_menu->raise();
 }
 
 void OutsidePrograms::playWith(const QString &commandPrefix)

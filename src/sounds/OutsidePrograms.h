@@ -7,6 +7,8 @@
 struct AppContext;
 class CommonDialog;
 class Form;
+class ZarnBttn;
+class ZarnPanel;
 struct FenPrinState;
 
 // Buttons and menu entries that start other programs: the sound-card tools, the system's
@@ -26,14 +28,17 @@ public:
 signals:
     // Opens the media file manager; set by the window that owns it.
     void fileManagerRequested();
+    // "Musique et sons" of the players menu.
+    void soundsPanelRequested();
 
 private:
     void start(const QString &commandLine);
     QString inProgramFolder(const QString &relative) const;
     void hideMenu();
 
-    Form &m_window;
     FenPrinState &m_state;
     CommonDialog &m_dialog;
     AppContext &m_context;
+    ZarnPanel *m_menu;
+    ZarnBttn *m_soundsItem;
 };

@@ -4,6 +4,7 @@
 #include "app/SharedProcedures.h"
 #include "controls/Form.h"
 #include "controls/ZarnBttn.h"
+#include "controls/ZarnPanel.h"
 #include "core/Duration.h"
 #include "mainlayout/FenPrinState.h"
 #include "media/MediaWindow.h"
@@ -14,37 +15,39 @@
 SoundPanel::SoundPanel(Form &window, FenPrinState &state, MediaWindow &media, QTimer &loopTimer,
                        CommonDialog &dialog, AppContext &context)
     : QObject(&window)
-    , m_window(window)
     , m_state(state)
     , m_media(media)
     , m_timer(loopTimer)
     , m_dialog(dialog)
     , m_context(context)
+    , m_play(window.require<ZarnBttn>(QStringLiteral("CmdMarche")))
+    , m_stop(window.require<ZarnBttn>(QStringLiteral("CmdARR")))
+    , m_loop(window.require<ZarnBttn>(QStringLiteral("CmdLoop")))
+    , m_panel(window.require<ZarnPanel>(QStringLiteral("FondSons")))
+    , m_lowerPanel(window.require<ZarnPanel>(QStringLiteral("FondSons2")))
 {
-    ZarnBttn *choose = window.button(QStringLiteral("CmdMid"));
+    ZarnBttn *choose = window.require<ZarnBttn>(QStringLiteral("CmdMid"));
     connect(choose, &ZarnBttn::clicked, this, &SoundPanel::load);
     connect(choose, &ZarnBttn::mouseDown, this, [this](const ControlMouse &mouse) {
         if (mouse.button == 2)
             showDuration();
     });
-    connect(window.button(QStringLiteral("CmdMarche")), &ZarnBttn::clicked, this,
-            &SoundPanel::play);
-    connect(window.button(QStringLiteral("CmdLoop")), &ZarnBttn::clicked, this, &SoundPanel::loop);
-    connect(window.button(QStringLiteral("CmdARR")), &ZarnBttn::clicked, this, &SoundPanel::stop);
-    connect(window.button(QStringLiteral("mnuMusicSons")), &ZarnBttn::clicked, this,
-            &SoundPanel::showPanel);
-    connect(window.button(QStringLiteral("CmdSortie")), &ZarnBttn::clicked, this,
+    connect(m_play, &ZarnBttn::clicked, this, &SoundPanel::play);
+    connect(m_loop, &ZarnBttn::clicked, this, &SoundPanel::loop);
+    connect(m_stop, &ZarnBttn::clicked, this, &SoundPanel::stop);
+    connect(window.require<ZarnBttn>(QStringLiteral("CmdSortie")), &ZarnBttn::clicked, this,
             &SoundPanel::hidePanel);
-    connect(window.button(QStringLiteral("CmdAideSons")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("CmdAideSons")), &ZarnBttn::clicked, this,
             [this] { SharedProcedures::showHelpTopic(m_context, 7); });
     connect(&m_media, &MediaWindow::modeChanged, this, &SoundPanel::onModeChanged);
     connect(&m_timer, &QTimer::timeout, this,
             [this] { m_media.sendCommand(QStringLiteral("play from 0")); });
 }
 
-void SoundPanel::show(const char *name, bool visible)
+void SoundPanel::showPlaying(bool playing)
 {
-    m_window.control(QString::fromUtf8(name))->setVisible(visible);
+    m_play->setVisible(!playing);
+    m_stop->setVisible(playing);
 }
 
 void SoundPanel::load()
@@ -59,8 +62,8 @@ void SoundPanel::load()
     m_media.setFileName(d.fileName);
     const QString name = m_media.fileName();
     if (!name.isEmpty()) {
-        m_window.button(QStringLiteral("CmdLoop"))->setEnabled(!m_state.BoucleSon);
-        m_window.button(QStringLiteral("CmdMarche"))->setEnabled(true);
+        m_loop->setEnabled(!m_state.BoucleSon);
+        m_play->setEnabled(true);
         m_state.NomSon = name;
     }
     if (name.right(3).isEmpty())
@@ -91,15 +94,13 @@ void SoundPanel::showDuration()
 void SoundPanel::play()
 {
     m_media.sendCommand(QStringLiteral("play from 0"));
-    show("CmdMarche", false);
-    show("CmdARR", true);
+    showPlaying(true);
 }
 
 void SoundPanel::loop()
 {
-    m_window.button(QStringLiteral("CmdLoop"))->setEnabled(false);
-    show("CmdMarche", false);
-    show("CmdARR", true);
+    m_loop->setEnabled(false);
+    showPlaying(true);
     m_state.BoucleSon = true;
     m_media.sendCommand(QStringLiteral("play from 0"));
 }
@@ -108,9 +109,8 @@ void SoundPanel::stop()
 {
     m_timer.stop();
     m_media.sendCommand(QStringLiteral("stop"));
-    show("CmdARR", false);
-    show("CmdMarche", true);
-    m_window.button(QStringLiteral("CmdLoop"))->setEnabled(true);
+    showPlaying(false);
+    m_loop->setEnabled(true);
     m_state.BoucleSon = false;
 }
 
@@ -123,8 +123,7 @@ void SoundPanel::onModeChanged()
                 m_timer.start();
         } else {
             m_timer.stop();
-            show("CmdARR", false);
-            show("CmdMarche", true);
+            showPlaying(false);
         }
     } else if (mode == QStringLiteral("playing")) {
         m_timer.stop();
@@ -133,9 +132,7 @@ void SoundPanel::onModeChanged()
 
 void SoundPanel::showPanel()
 {
-    m_window.control(QStringLiteral("mnuWinMCI"))->hide();
-    for (const char *name : {"FondSons", "FondSons2"}) {
-        QWidget *panel = m_window.control(QString::fromUtf8(name));
+    for (ZarnPanel *panel : {m_panel, m_lowerPanel}) {
         panel->raise();
         panel->show();
     }
@@ -143,6 +140,6 @@ void SoundPanel::showPanel()
 
 void SoundPanel::hidePanel()
 {
-    show("FondSons", false);
-    show("FondSons2", false);
+    m_panel->hide();
+    m_lowerPanel->hide();
 }

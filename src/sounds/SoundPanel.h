@@ -5,6 +5,8 @@
 struct AppContext;
 class CommonDialog;
 class Form;
+class ZarnBttn;
+class ZarnPanel;
 class MediaWindow;
 class QTimer;
 struct FenPrinState;
@@ -31,12 +33,16 @@ public:
     static QString durationText(const QString &name, qint32 lengthMs);
 
 private:
-    void show(const char *name, bool visible);
+    void showPlaying(bool playing);
 
-    Form &m_window;
     FenPrinState &m_state;
     MediaWindow &m_media;
     QTimer &m_timer;
     CommonDialog &m_dialog;
     AppContext &m_context;
+    ZarnBttn *m_play;
+    ZarnBttn *m_stop;
+    ZarnBttn *m_loop;
+    ZarnPanel *m_panel;
+    ZarnPanel *m_lowerPanel;
 };
