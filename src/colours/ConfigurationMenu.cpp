@@ -13,9 +13,9 @@ ConfigurationMenu::ConfigurationMenu(Form &window, AppContext &context, ColourEd
     , m_window(window)
     , m_context(context)
     , m_editor(editor)
-    , m_menu(window.panel(QStringLiteral("PopUpInfos")))
+    , m_menu(window.require<ZarnPanel>(QStringLiteral("PopUpInfos")))
 {
-    connect(window.button(QStringLiteral("CmdApropos")), &ZarnBttn::clicked, this,
+    connect(window.require<ZarnBttn>(QStringLiteral("CmdApropos")), &ZarnBttn::clicked, this,
             &ConfigurationMenu::toggle);
 
     const std::pair<const char *, General::Role> colourItems[] = {
@@ -34,13 +34,10 @@ ConfigurationMenu::ConfigurationMenu(Form &window, AppContext &context, ColourEd
         PreferenceCommands(m_context).resetColours();
         emit coloursChanged();
     });
-    onItem("CmdBulAide", [this] {
-        m_window.button(QStringLiteral("CmdBulAide"))
-            ->setCaption(PreferenceCommands(m_context).toggleHints());
-    });
-    onItem("CmdConseilDem", [this] {
-        m_window.button(QStringLiteral("CmdConseilDem"))
-            ->setCaption(PreferenceCommands(m_context).toggleTipsAtStart());
+    m_hints = onItem("CmdBulAide",
+                     [this] { m_hints->setCaption(PreferenceCommands(m_context).toggleHints()); });
+    m_tipsAtStart = onItem("CmdConseilDem", [this] {
+        m_tipsAtStart->setCaption(PreferenceCommands(m_context).toggleTipsAtStart());
     });
     onItem("CmdSupprCle", [this] { PreferenceCommands(m_context).uninstall(); });
     onItem("CmdApropos2", [this] { emit aboutRequested(); });
@@ -64,13 +61,12 @@ void ConfigurationMenu::hide()
     m_menu->hide();
 }
 
-void ConfigurationMenu::onItem(const char *name, std::function<void()> action)
+ZarnBttn *ConfigurationMenu::onItem(const char *name, std::function<void()> action)
 {
-    ZarnBttn *item = m_window.button(QString::fromUtf8(name));
-    if (!item)
-        return;
+    ZarnBttn *item = m_window.require<ZarnBttn>(QString::fromUtf8(name));
     connect(item, &ZarnBttn::clicked, this, [this, action = std::move(action)] {
         hide();
         action();
     });
+    return item;
 }

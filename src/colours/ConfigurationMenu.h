@@ -7,6 +7,7 @@
 struct AppContext;
 class ColourEditor;
 class Form;
+class ZarnBttn;
 class ZarnPanel;
 
 // The main window's configuration pop-up menu: shown and hidden by its button; every item
@@ -28,10 +29,12 @@ signals:
     void imagesRequested();
 
 private:
-    void onItem(const char *name, std::function<void()> action);
+    ZarnBttn *onItem(const char *name, std::function<void()> action);
 
     Form &m_window;
     AppContext &m_context;
     ColourEditor &m_editor;
     ZarnPanel *m_menu;
+    ZarnBttn *m_hints = nullptr;
+    ZarnBttn *m_tipsAtStart = nullptr;
 };

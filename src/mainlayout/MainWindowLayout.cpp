@@ -12,31 +12,44 @@
 
 using namespace PaneGeometry;
 
-namespace {
-
-void withControl(const Form &window, const char *name, const std::function<void(QWidget *)> &f)
-{
-    if (QWidget *control = window.control(QString::fromUtf8(name)))
-        f(control);
-}
-
-} // namespace
-
 MainWindowLayout::MainWindowLayout(Form &window, FenPrinState &state, MediaWindow &media)
     : QObject(&window)
     , m_window(window)
     , m_state(state)
     , m_media(media)
-{}
+    , m_frame(window.require<QWidget>(QStringLiteral("CadreAVI")))
+    , m_bar(window.require<QWidget>(QStringLiteral("ButAVI")))
+    , m_picture(window.require<QWidget>(QStringLiteral("CPAVI")))
+    , m_background(window.require<QWidget>(QStringLiteral("CmdFond")))
+    , m_titleBar(window.require<QWidget>(QStringLiteral("CmdDeplaceFen")))
+    , m_minimise(window.require<QWidget>(QStringLiteral("CmdReduire")))
+    , m_close(window.require<QWidget>(QStringLiteral("CmdFermer")))
+    , m_bottomBand(window.require<QWidget>(QStringLiteral("Forme6")))
+    , m_lowestBand(window.require<QWidget>(QStringLiteral("Forme7")))
+    , m_rightBands{window.require<QWidget>(QStringLiteral("Forme3")),
+                   window.require<QWidget>(QStringLiteral("Forme4"))}
+{
+    auto resolve = [&window](std::initializer_list<const char *> names) {
+        QList<QWidget *> controls;
+        for (const char *name : names)
+            controls << window.require<QWidget>(QString::fromUtf8(name));
+        return controls;
+    };
+    m_growingDown = resolve({"Forme2", "Forme4", "FondRéglages2", "FondSons2"});
+    m_fileListPanel = window.require<QWidget>(QStringLiteral("PSeqAVI2"));
+    m_fullWidth = resolve({"Forme5", "Forme7", "Forme6"});
+}
 
 bool MainWindowLayout::hasMedia() const
 {
     return !m_media.fileName().isEmpty();
 }
 
-QSizeF MainWindowLayout::screenTwips()
+QSizeF MainWindowLayout::screenTwips() const
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
+    // The screen the window is on, not the primary one.
+    const QScreen *screen
+        = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
     const QSize pixels = screen ? screen->geometry().size() : QSize(1024, 768);
     return {Twips::fromPixels(pixels.width()), Twips::fromPixels(pixels.height())};
 }
@@ -65,7 +78,7 @@ void MainWindowLayout::resizeStep()
     m_inStep = true;
     if (m_state.FondAffiche)
         emit backgroundWanted();
-    withControl(m_window, "CmdFond", [](QWidget *w) { w->setEnabled(true); });
+    m_background->setEnabled(true);
 
     double W = m_window.twipsWidth();
     double H = m_window.twipsHeight();
@@ -81,50 +94,41 @@ void MainWindowLayout::resizeStep()
     if (W != m_window.twipsWidth() || H != m_window.twipsHeight())
         m_window.setTwipsSize(W, H);
 
-    for (const char *name : {"Forme2", "Forme4", "FondRéglages2", "FondSons2"})
-        withControl(m_window, name, [H](QWidget *w) { Twips::setHeight(w, H - 3450); });
-    withControl(m_window, "PSeqAVI2", [H](QWidget *w) { Twips::setHeight(w, H - 3150); });
-    for (const char *name : {"Forme5", "Forme7", "Forme6"})
-        withControl(m_window, name, [W](QWidget *w) { Twips::setWidth(w, W); });
-    withControl(m_window, "Forme7", [H](QWidget *w) { Twips::setTop(w, H - 315); });
-    withControl(m_window, "Forme6", [H](QWidget *w) { Twips::setTop(w, H - 630); });
-    withControl(m_window, "CmdDeplaceFen", [W](QWidget *w) { Twips::setWidth(w, W - 600); });
-    withControl(m_window, "CmdReduire", [W](QWidget *w) { Twips::setLeft(w, W - 600); });
-    withControl(m_window, "CmdFermer", [W](QWidget *w) { Twips::setLeft(w, W - 300); });
+    for (QWidget *w : std::as_const(m_growingDown))
+        Twips::setHeight(w, H - 3450);
+    Twips::setHeight(m_fileListPanel, H - 3150);
+    for (QWidget *w : std::as_const(m_fullWidth))
+        Twips::setWidth(w, W);
+    Twips::setTop(m_lowestBand, H - 315);
+    Twips::setTop(m_bottomBand, H - 630);
+    Twips::setWidth(m_titleBar, W - 600);
+    Twips::setLeft(m_minimise, W - 600);
+    Twips::setLeft(m_close, W - 300);
 
     if (hasMedia()) {
         m_media.hide();
         const QPointF at = paneTopLeft(W, H, pane.width(), pane.height());
         Twips::move(&m_media, at.x(), at.y());
-        withControl(m_window, "CadreAVI", [at](QWidget *w) {
-            Twips::move(w, at.x() - FrameMargin, at.y() - FrameMargin);
-        });
+        Twips::move(m_frame, at.x() - FrameMargin, at.y() - FrameMargin);
         placeBarAndPicture();
         m_media.show();
         m_media.raise();
         placeRightBands();
     } else {
         placeDefaultPane();
-        withControl(m_window, "Forme3", [](QWidget *w) { Twips::setLeft(w, RightBandLeft); });
-        withControl(m_window, "Forme4", [](QWidget *w) { Twips::setLeft(w, RightBandLeft); });
+        for (QWidget *band : m_rightBands)
+            Twips::setLeft(band, RightBandLeft);
     }
     m_inStep = false;
 }
 
 void MainWindowLayout::placeBarAndPicture()
 {
-    QWidget *frame = m_window.control(QStringLiteral("CadreAVI"));
-    if (!frame)
-        return;
-    const QSizeF size = Twips::rect(frame).size();
-    withControl(m_window, "ButAVI", [size](QWidget *w) {
-        const QPointF at = barTopLeft(size, Twips::width(w));
-        Twips::move(w, at.x(), at.y());
-    });
-    withControl(m_window, "CPAVI", [size](QWidget *w) {
-        const QSizeF area = pictureArea(size);
-        Twips::resize(w, area.width(), area.height());
-    });
+    const QSizeF size = Twips::rect(m_frame).size();
+    const QPointF at = barTopLeft(size, Twips::width(m_bar));
+    Twips::move(m_bar, at.x(), at.y());
+    const QSizeF area = pictureArea(size);
+    Twips::resize(m_picture, area.width(), area.height());
 }
 
 void MainWindowLayout::placeDefaultPane()
@@ -132,15 +136,15 @@ void MainWindowLayout::placeDefaultPane()
     const QRectF pane = Twips::rect(&m_media);
     Twips::place(&m_media,
                  QRectF(DefaultPane.left(), DefaultPane.top(), DefaultPane.width(), pane.height()));
-    withControl(m_window, "CadreAVI", [](QWidget *w) { Twips::place(w, DefaultFrame); });
+    Twips::place(m_frame, DefaultFrame);
     placeBarAndPicture();
 }
 
 void MainWindowLayout::placeRightBands()
 {
     const double W = m_window.twipsWidth();
-    withControl(m_window, "Forme3", [W](QWidget *w) { Twips::setLeft(w, W - Twips::width(w)); });
-    withControl(m_window, "Forme4", [W](QWidget *w) { Twips::setLeft(w, W - Twips::width(w)); });
+    for (QWidget *band : m_rightBands)
+        Twips::setLeft(band, W - Twips::width(band));
 }
 
 void MainWindowLayout::fitFrame()
@@ -149,8 +153,7 @@ void MainWindowLayout::fitFrame()
     const QPointF at
         = paneTopLeft(m_window.twipsWidth(), m_window.twipsHeight(), pane.width(), pane.height());
     Twips::move(&m_media, at.x(), at.y());
-    withControl(m_window, "CadreAVI",
-                [&](QWidget *w) { Twips::place(w, frameAround(at, pane.width(), pane.height())); });
+    Twips::place(m_frame, frameAround(at, pane.width(), pane.height()));
     placeBarAndPicture();
 }
 
@@ -176,10 +179,10 @@ void MainWindowLayout::restore()
         placeRightBands();
     } else {
         placeDefaultPane();
-        withControl(m_window, "Forme3", [](QWidget *w) { Twips::setLeft(w, RightBandLeft); });
-        withControl(m_window, "Forme4", [](QWidget *w) { Twips::setLeft(w, RightBandLeft); });
+        for (QWidget *band : m_rightBands)
+            Twips::setLeft(band, RightBandLeft);
     }
-    withControl(m_window, "CmdFond", [](QWidget *w) { w->setEnabled(true); });
+    m_background->setEnabled(true);
     centreOnScreen();
     m_window.raise();
     m_window.activateWindow();

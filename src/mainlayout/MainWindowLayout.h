@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+
 #include <QSizeF>
+#include <array>
 
 #include <functional>
 
@@ -32,7 +35,8 @@ public:
     // Size change of the window made by the program; the resize step follows.
     void setWindowSize(double width, double height);
     void centreOnScreen();
-    static QSizeF screenTwips();
+    // The size of the screen the window is on.
+    QSizeF screenTwips() const;
 
 signals:
     // The background screen: shown again on restore, unloaded on minimise.
@@ -47,5 +51,18 @@ private:
     Form &m_window;
     FenPrinState &m_state;
     MediaWindow &m_media;
+    QWidget *m_frame;
+    QWidget *m_bar;
+    QWidget *m_picture;
+    QWidget *m_background;
+    QWidget *m_titleBar;
+    QWidget *m_minimise;
+    QWidget *m_close;
+    QWidget *m_bottomBand;
+    QWidget *m_lowestBand;
+    std::array<QWidget *, 2> m_rightBands;
+    QList<QWidget *> m_growingDown;
+    QWidget *m_fileListPanel;
+    QList<QWidget *> m_fullWidth;
     bool m_inStep = false;
 };

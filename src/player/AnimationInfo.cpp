@@ -57,7 +57,7 @@ void AnimationInfo::onSizeChanged()
 {
     if (m_state.PleinEcran)
         return;
-    const QSizeF screen = MainWindowLayout::screenTwips();
+    const QSizeF screen = m_layout.screenTwips();
     QRectF pane = Twips::rect(&m_media);
     if (pane.width() > screen.width() - PaneGeometry::WindowMarginWidth
         || pane.height() > screen.height() - PaneGeometry::WindowMarginHeight) {

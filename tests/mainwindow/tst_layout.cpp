@@ -3,9 +3,9 @@
 
 #include "controls/ZarnBttn.h"
 #include "core/Twips.h"
-#include "mainwindow/FenPrin.h"
 #include "mainlayout/MainWindowLayout.h"
 #include "mainlayout/PaneGeometry.h"
+#include "mainwindow/FenPrin.h"
 
 using kvtest::WindowHarness;
 
@@ -134,7 +134,7 @@ private slots:
         w->layout().setWindowSize(13000, 11000);
         w->layout().restore();
         QCOMPARE(windowSize(), QSizeF(7200 + 2955, 5400 + 2490));
-        const QSizeF screen = MainWindowLayout::screenTwips();
+        const QSizeF screen = w->layout().screenTwips();
         QCOMPARE(Twips::rect(w).topLeft(), QPointF((screen.width() - w->twipsWidth()) / 2,
                                                    (screen.height() - w->twipsHeight()) / 2));
     }

@@ -5,8 +5,8 @@
 #include "controls/ZarnBttn.h"
 #include "controls/ZarnPanel.h"
 #include "core/Twips.h"
-#include "mainwindow/FenPrin.h"
 #include "mainlayout/MainWindowLayout.h"
+#include "mainwindow/FenPrin.h"
 #include "player/AnimationInfo.h"
 
 using kvtest::WindowHarness;
@@ -90,7 +90,7 @@ private slots:
 
     void pictureTooLargeForTheScreenFallsBackToZoom100()
     {
-        const QSizeF screen = MainWindowLayout::screenTwips();
+        const QSizeF screen = w->layout().screenTwips();
         // Wide enough at zoom 400 to pass the screen less its margin.
         const int pixels = int(screen.width() / 15 / 4) + 10;
         m_big = h->addMedia(QStringLiteral("big.avi"),
