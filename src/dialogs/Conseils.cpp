@@ -54,8 +54,8 @@ Conseils::Conseils(AppContext &context, QWidget *parent)
         strip("Forme7", 0, 3285, 5880, 315).gradient(FinDegrade, DebDegrade),
     });
     setBackRole(FondFenetres);
-    panel(QStringLiteral("Picture1"))->setGradientSens(-1);
-    panel(QStringLiteral("Label1"))->setGradientSens(-1);
+    require<ZarnPanel>(QStringLiteral("Picture1"))->setGradientSens(-1);
+    require<ZarnPanel>(QStringLiteral("Label1"))->setGradientSens(-1);
 
     m_tipText = new QLabel;
     m_tipText->setWordWrap(true);
@@ -71,11 +71,11 @@ Conseils::Conseils(AppContext &context, QWidget *parent)
     m_startup = new QCheckBox(QStringLiteral("Afficher les conseils à l'ouverture"));
     add(m_startup, QStringLiteral("chkLoadTipsAtStartup"), {}, QRectF(1575, 2760, 3675, 195));
 
-    new WindowDrag(button(QStringLiteral("CmdDeplaceFen")));
+    new WindowDrag(require<ZarnBttn>(QStringLiteral("CmdDeplaceFen")));
     HoverHints::install(*this, context.general);
-    connect(button(QStringLiteral("CmdOK")), &ZarnBttn::clicked, this,
+    connect(require<ZarnBttn>(QStringLiteral("CmdOK")), &ZarnBttn::clicked, this,
             [this] { m_context.windows.unload(this); });
-    connect(button(QStringLiteral("CmdNextTip")), &ZarnBttn::clicked, this, [this] {
+    connect(require<ZarnBttn>(QStringLiteral("CmdNextTip")), &ZarnBttn::clicked, this, [this] {
         if (m_tips.isEmpty())
             return;
         m_tips.next();

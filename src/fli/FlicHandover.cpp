@@ -105,11 +105,7 @@ void FlicHandover::playOneFile(int count)
 void FlicHandover::openSequencePanel(bool wholeFolder)
 {
     hideMenu();
-    m_state.ModeSelection = !wholeFolder;
-    m_state.ModeDossier = wholeFolder;
-    m_state.ModeListe = false;
-    m_state.SeqAVI = false;
-    m_state.SeqFLI = true;
+    m_state.chooseSequence(PanelSequence::SeqFLI, wholeFolder);
     m_selection.openPanel(FlicPattern);
 }
 

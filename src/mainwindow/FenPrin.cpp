@@ -103,9 +103,7 @@ void FenPrin::dressWarningPanel()
     text.setPointSizeF(8);
     text.setBold(false);
     for (int i = 1; i <= 9; ++i) {
-        auto *label = get<QLabel>(QStringLiteral("LblAvert%1").arg(i));
-        if (!label)
-            continue;
+        auto *label = require<QLabel>(QStringLiteral("LblAvert%1").arg(i));
         label->setFont(text);
         // A paragraph that needs one more line than its box gets it, rather than being cut.
         const int needed = label->heightForWidth(label->width());
@@ -219,8 +217,7 @@ void FenPrin::load()
         {"FondRéglages2", {0, 2820}}, {"FondSons2", {0, 2820}}, {"PSeqAVI2", {0, 2520}},
     };
     for (const auto &[name, place] : panels) {
-        if (QWidget *p = require<QWidget>(QString::fromUtf8(name)))
-            Twips::move(p, place.x(), place.y());
+        Twips::move(require<QWidget>(QString::fromUtf8(name)), place.x(), place.y());
     }
 
     m_loaded = true;
@@ -244,8 +241,7 @@ void FenPrin::activate()
     require<ZarnBttn>(QStringLiteral("CmdConseilDem"))
         ->setCaption(PreferenceCommands::tipsCaption(g.ConseilDemarrage));
     if (g.MultivuesFermee) {
-        if (ZarnBttn *multiview = require<ZarnBttn>(QStringLiteral("CmdMultiVue")))
-            multiview->setEnabled(true);
+        require<ZarnBttn>(QStringLiteral("CmdMultiVue"))->setEnabled(true);
     }
     if (!g.FichierRecup.isEmpty() && g.ChoixMultivues)
         m_files->openHandedBack(g.FichierRecup);

@@ -43,11 +43,7 @@ void Slideshow::openPanel(bool wholeFolder)
     m_transport.showBar(false);
     m_selection.setIdle(false);
     m_stopButton->show();
-    m_state.ModeDossier = wholeFolder;
-    m_state.ModeSelection = !wholeFolder;
-    m_state.ModeListe = false;
-    m_state.SeqAVI = true;
-    m_state.SeqFLI = false;
+    m_state.chooseSequence(PanelSequence::SeqAVI, wholeFolder);
     m_selection.openPanel(FileSelection::AnimationPattern);
 }
 
@@ -80,7 +76,7 @@ void Slideshow::backToIdle()
 void Slideshow::ok()
 {
     m_selection.hidePanel();
-    if (m_state.SeqAVI) {
+    if (m_state.SeqAVI()) {
         m_media.setFocus();
         m_settings.resetZoom();
         m_media.setFileName(m_state.FichierCourant);
@@ -93,7 +89,7 @@ void Slideshow::ok()
             m_state.ModeNormal = true;
             backToIdle();
         }
-    } else if (m_state.SeqFLI) {
+    } else if (m_state.SeqFLI()) {
         emit flicSequenceRequested();
     }
     if (m_state.ModeListe) {
@@ -109,7 +105,7 @@ void Slideshow::ok()
 void Slideshow::cancel()
 {
     m_selection.hidePanel();
-    if (m_state.SeqAVI) {
+    if (m_state.SeqAVI()) {
         m_state.ModeNormal = true;
         backToIdle();
     }
@@ -121,7 +117,7 @@ void Slideshow::cancel()
 
 void Slideshow::tick()
 {
-    if (!m_state.ModeDossier && !m_state.ModeSelection)
+    if (m_state.scope == PanelScope::None)
         return;
     const int count = m_files.listCount();
     if (count == 0)
@@ -129,7 +125,7 @@ void Slideshow::tick()
     ++m_state.IndexSeq;
     if (m_state.IndexSeq >= count)
         m_state.IndexSeq = 0;
-    if (!m_state.ModeDossier && !m_files.selected(m_state.IndexSeq))
+    if (m_state.scope == PanelScope::ModeSelection && !m_files.selected(m_state.IndexSeq))
         return; // the next tick tries the next entry
     playEntry();
 }

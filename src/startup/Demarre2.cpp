@@ -51,13 +51,13 @@ Demarre2::Demarre2(AppContext &context, QWidget *parent)
     const std::pair<const char *, QFont> fonts[]
         = {{"LblProduit", product}, {"LblVersion", version}, {"LblAttente", waiting}};
     for (const auto &[name, font] : fonts) {
-        QWidget *text = control(QString::fromUtf8(name));
+        auto *text = require<QLabel>(QString::fromUtf8(name));
         text->setFont(font);
         text->setProperty("forecolor", TextColour);
         // One line each, as drawn: a wrapped line would fall outside its box.
-        static_cast<QLabel *>(text)->setWordWrap(false);
+        text->setWordWrap(false);
     }
-    control(QStringLiteral("Line1"))->setProperty("forecolor", TextColour);
+    require<QWidget>(QStringLiteral("Line1"))->setProperty("forecolor", TextColour);
     setTwipsSize(7065, 1950);
 
     m_timer.setInterval(1);

@@ -219,7 +219,7 @@ private slots:
     {
         QFETCH(QString, entry);
         QFETCH(bool, dossier);
-        w->state().SeqAVI = true;
+        w->state().sequence = PanelSequence::SeqAVI;
         w->state().ModeListe = true;
         click("CmdFLI1");
         click(entry.toUtf8().constData());
@@ -228,21 +228,19 @@ private slots:
         QVERIFY(shown("PSeqAVI"));
         QVERIFY(shown("PSeqAVI2"));
         QCOMPARE(files->pattern(), QStringLiteral("*.flc;*.fli"));
-        QCOMPARE(s.ModeDossier, dossier);
-        QCOMPARE(s.ModeSelection, !dossier);
+        QCOMPARE(s.scope, dossier ? PanelScope::ModeDossier : PanelScope::ModeSelection);
         QVERIFY(!s.ModeListe);
-        QVERIFY(!s.SeqAVI);
-        QVERIFY(s.SeqFLI);
+        QVERIFY(s.SeqFLI());
         QVERIFY(s.ModeNormal);
     }
 
     void listEntryKeepsTheSequenceFlags()
     {
-        w->state().SeqFLI = true;
+        w->state().sequence = PanelSequence::SeqFLI;
         click("CmdFLI1");
         click("mnuListFicFLI");
         QVERIFY(w->state().ModeListe);
-        QVERIFY(w->state().SeqFLI);
+        QVERIFY(w->state().SeqFLI());
         QVERIFY(w->state().ModeNormal); // unlike the AVI list
         QVERIFY(!shown("ButAVI"));
         QVERIFY(shown("PSeqAVI2"));
