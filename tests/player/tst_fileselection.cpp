@@ -195,9 +195,9 @@ private slots:
         QVERIFY(shown("PSeqAVI"));
         QVERIFY(shown("PSeqAVI2"));
         QCOMPARE(files->pattern(), QStringLiteral("*.avi;*.mpg;*.mov"));
-        QCOMPARE(s.ModeDossier, dossier);
-        QCOMPARE(s.ModeSelection, selection);
-        QCOMPARE(s.SeqAVI, seqAvi);
+        QCOMPARE(s.scope == PanelScope::ModeDossier, dossier);
+        QCOMPARE(s.scope == PanelScope::ModeSelection, selection);
+        QCOMPARE(s.SeqAVI(), seqAvi);
         QCOMPARE(s.ModeListe, !seqAvi);
         QCOMPARE(shown("CmdSeqSTOP"), stopShown);
         QCOMPARE(shown("CmdSeqAVI"), !stopShown);
