@@ -1,5 +1,7 @@
 #include "PlayWindow.h"
 
+#include "core/AspectFit.h"
+
 #include <QFileInfo>
 #include <QPainter>
 
@@ -44,13 +46,7 @@ void PlayWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    const QImage picture = m_engine.frame();
-    if (picture.isNull())
-        return;
-    const QSize scaled = picture.size().scaled(size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - scaled.width()) / 2, (height() - scaled.height()) / 2),
-                       scaled);
-    painter.drawImage(target, picture);
+    paintAspectFit(painter, m_engine.frame(), rect());
 }
 
 void PlayWindow::keyPressEvent(QKeyEvent *)

@@ -1,5 +1,7 @@
 #include "FlicView.h"
 
+#include "core/AspectFit.h"
+
 #include <QPainter>
 
 FlicView::FlicView(QWidget *parent)
@@ -25,10 +27,5 @@ void FlicView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_background);
-    if (m_picture.isNull())
-        return;
-    const QSize scaled = m_picture.size().scaled(size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - scaled.width()) / 2, (height() - scaled.height()) / 2),
-                       scaled);
-    painter.drawImage(target, m_picture);
+    paintAspectFit(painter, m_picture, rect());
 }

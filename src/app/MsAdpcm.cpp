@@ -1,6 +1,6 @@
 #include "MsAdpcm.h"
 
-#include <QtEndian>
+#include "core/WaveFile.h"
 
 #include <algorithm>
 #include <array>
@@ -11,23 +11,11 @@ namespace MsAdpcm {
 
 namespace {
 
+using WaveFile::put16;
+
 constexpr int Adaptation[16]
     = {230, 230, 230, 230, 307, 409, 512, 614, 768, 614, 512, 409, 307, 230, 230, 230};
 constexpr int MinimumDelta = 16;
-
-void put16(QByteArray &bytes, quint16 value)
-{
-    char raw[2];
-    qToLittleEndian(value, raw);
-    bytes.append(raw, 2);
-}
-
-void put32(QByteArray &bytes, quint32 value)
-{
-    char raw[4];
-    qToLittleEndian(value, raw);
-    bytes.append(raw, 4);
-}
 
 struct ChannelState
 {
@@ -136,31 +124,21 @@ QByteArray encodeWave(const std::vector<qint16> &interleaved, int channels, int 
         }
     }
 
-    QByteArray wave("RIFF");
-    put32(wave, 0); // filled in below
-    wave.append("WAVEfmt ");
-    put32(wave, 50);
-    put16(wave, 2); // Microsoft ADPCM
-    put16(wave, quint16(channels));
-    put32(wave, quint32(rate));
-    put32(wave, quint32(qint64(rate) * blockAlign / perBlock));
-    put16(wave, quint16(blockAlign));
-    put16(wave, 4);
-    put16(wave, 32); // extra bytes: samples per block, coefficient count, 7 pairs
-    put16(wave, quint16(perBlock));
-    put16(wave, 7);
+    WaveFile::Format format;
+    format.tag = 2; // Microsoft ADPCM
+    format.channels = quint16(channels);
+    format.rate = quint32(rate);
+    format.bytesPerSecond = quint32(qint64(rate) * blockAlign / perBlock);
+    format.blockAlign = quint16(blockAlign);
+    format.bits = 4;
+    // Samples per block, then the seven coefficient pairs.
+    put16(format.extra, quint16(perBlock));
+    put16(format.extra, 7);
     for (const auto &pair : Coefficients) {
-        put16(wave, quint16(qint16(pair[0])));
-        put16(wave, quint16(qint16(pair[1])));
+        put16(format.extra, quint16(qint16(pair[0])));
+        put16(format.extra, quint16(qint16(pair[1])));
     }
-    wave.append("fact");
-    put32(wave, 4);
-    put32(wave, quint32(frames));
-    wave.append("data");
-    put32(wave, quint32(data.size()));
-    wave.append(data);
-    qToLittleEndian(quint32(wave.size() - 8), wave.data() + 4);
-    return wave;
+    return WaveFile::write(format, data, quint32(frames));
 }
 
 } // namespace MsAdpcm

@@ -1,8 +1,7 @@
 #include "ResourceSounds.h"
 
 #include "app/MsAdpcm.h"
-
-#include <QtEndian>
+#include "core/WaveFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,39 +11,6 @@
 namespace {
 
 constexpr int Rate = 22050;
-
-void put16(QByteArray &bytes, quint16 value)
-{
-    char raw[2];
-    qToLittleEndian(value, raw);
-    bytes.append(raw, 2);
-}
-
-void put32(QByteArray &bytes, quint32 value)
-{
-    char raw[4];
-    qToLittleEndian(value, raw);
-    bytes.append(raw, 4);
-}
-
-QByteArray pcmWave(int channels, int bits, const QByteArray &data)
-{
-    const int blockAlign = channels * bits / 8;
-    QByteArray wave("RIFF");
-    put32(wave, quint32(36 + data.size()));
-    wave.append("WAVEfmt ");
-    put32(wave, 16);
-    put16(wave, 1); // PCM
-    put16(wave, quint16(channels));
-    put32(wave, Rate);
-    put32(wave, quint32(Rate * blockAlign));
-    put16(wave, quint16(blockAlign));
-    put16(wave, quint16(bits));
-    wave.append("data");
-    put32(wave, quint32(data.size()));
-    wave.append(data);
-    return wave;
-}
 
 double frequencyOf(int midiNote)
 {
@@ -112,7 +78,7 @@ QByteArray chime()
     data.reserve(int(samples.size()));
     for (double s : samples)
         data.append(char(quint8(std::clamp(std::lround(128 + s * 127), 0L, 255L))));
-    return pcmWave(1, 8, data);
+    return WaveFile::pcm(1, Rate, 8, data);
 }
 
 QByteArray signal()

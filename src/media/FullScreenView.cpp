@@ -1,5 +1,7 @@
 #include "FullScreenView.h"
 
+#include "core/AspectFit.h"
+
 #include "MediaEngine.h"
 
 #include <QKeyEvent>
@@ -26,11 +28,8 @@ void FullScreenView::paintEvent(QPaintEvent *)
     const QImage image = m_engine->frame();
     if (image.isNull())
         return;
-    QSize scaled = image.size().scaled(size(), Qt::KeepAspectRatio);
-    QRect target(QPoint(0, 0), scaled);
-    target.moveCenter(rect().center());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, image);
+    paintAspectFit(painter, image, rect());
 }
 
 void FullScreenView::mousePressEvent(QMouseEvent *event)

@@ -15,32 +15,20 @@ namespace {
 
 QList<ControlSpec> settingsTable()
 {
-    ControlSpec panel{
-        QStringLiteral("FondRéglages2"), ControlKind::Panel, {}, QRectF(0, 2820, 1755, 2220)};
-    panel.visible = false;
-    ControlSpec speed{QStringLiteral("VSVit"), ControlKind::VScrollBar,
-                      QStringLiteral("FondRéglages2"), QRectF(270, 570, 495, 1335)};
-    ControlSpec display{QStringLiteral("VitText"), ControlKind::Panel,
-                        QStringLiteral("FondRéglages2"), QRectF(240, 60, 555, 375),
-                        QStringLiteral("100")};
-    ControlSpec band{QStringLiteral("Forme5"), ControlKind::Button, {}, QRectF(0, 315, 8460, 315)};
-    band.enabled = false;
-    ControlSpec ok{QStringLiteral("CmdOKZoom"),
-                   ControlKind::Button,
-                   QStringLiteral("FondRéglages2"),
-                   QRectF(120, 1710, 495, 480),
-                   {},
-                   QStringLiteral("Prend en compte les réglages")};
-    ok.picture = Pictogram::Ok;
-    ControlSpec label{QStringLiteral("LblChangerCoul"),
-                      ControlKind::Label,
-                      {},
-                      QRectF(1740, 420, 1320, 240),
-                      QStringLiteral("[COULEURS]")};
-    ControlSpec line{QStringLiteral("Line1"), ControlKind::Line, {}, QRectF(300, 600, 2835, 0)};
-    ControlSpec zoom{
-        QStringLiteral("VSZoom"), ControlKind::HScrollBar, {}, QRectF(330, 1290, 795, 315)};
-    return {panel, speed, display, band, ok, label, line, zoom};
+    using K = ControlKind;
+    return {
+        spec("FondRéglages2", K::Panel, 0, 2820, 1755, 2220).hidden(),
+        spec("VSVit", K::VScrollBar, 270, 570, 495, 1335).in("FondRéglages2"),
+        spec("VitText", K::Panel, 240, 60, 555, 375).in("FondRéglages2").titled("100"),
+        strip("Forme5", 0, 315, 8460, 315),
+        spec("CmdOKZoom", K::Button, 120, 1710, 495, 480)
+            .in("FondRéglages2")
+            .hinted(QStringLiteral("Prend en compte les réglages"))
+            .showing(Pictogram::Ok),
+        spec("LblChangerCoul", K::Label, 1740, 420, 1320, 240).titled("[COULEURS]"),
+        spec("Line1", K::Line, 300, 600, 2835, 0),
+        spec("VSZoom", K::HScrollBar, 330, 1290, 795, 315),
+    };
 }
 
 } // namespace
@@ -150,8 +138,7 @@ void TestForm::unknownNamesGiveNothing()
 void TestForm::missingContainerFallsBackToTheWindow()
 {
     Form form(QStringLiteral("FenMCI"));
-    form.build({{QStringLiteral("CmdOK"), ControlKind::Button, QStringLiteral("Absent"),
-                 QRectF(5220, 60, 480, 480)}});
+    form.build({spec("CmdOK", ControlKind::Button, 5220, 60, 480, 480).in("Absent")});
     QWidget *ok = form.control(QStringLiteral("CmdOK"));
     QVERIFY(ok);
     QCOMPARE(ok->parentWidget(), &form);

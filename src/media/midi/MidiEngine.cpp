@@ -74,7 +74,7 @@ QStringList MidiEngine::defaultSoundFontFolders()
 
 QString MidiEngine::findSoundFont(const QStringList &folders)
 {
-    for (const QString name : {QStringLiteral("default-GM.sf2"), QStringLiteral("TimGM6mb.sf2")}) {
+    for (const QString &name : {QStringLiteral("default-GM.sf2"), QStringLiteral("TimGM6mb.sf2")}) {
         for (const QString &folder : folders) {
             const QFileInfo info(QDir(folder).filePath(name));
             if (info.isFile() && info.isReadable()) // a dangling alternatives link is skipped
