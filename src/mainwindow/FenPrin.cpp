@@ -9,6 +9,7 @@
 #include "app/ProgramClosing.h"
 #include "app/SharedProcedures.h"
 #include "app/WindowDrag.h"
+#include "colours/BackgroundScreen.h"
 #include "colours/ColourEditor.h"
 #include "colours/ColourScheme.h"
 #include "colours/ConfigurationMenu.h"
@@ -18,6 +19,7 @@
 #include "controls/files/DriveList.h"
 #include "controls/files/FileList.h"
 #include "core/Twips.h"
+#include "dialogs/Apropos.h"
 #include "dialogs/Conseils.h"
 #include "fli/FlicHandover.h"
 #include "mainwindow/FenPrinLayout.h"
@@ -75,6 +77,12 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
     m_sounds = new SoundPanel(*this, m_state, *m_mciWnd2, m_timer2, *m_dialogue2, context);
     m_outside = new OutsidePrograms(*this, m_state, *m_dialogue1, context);
     connect(m_menu, &ConfigurationMenu::imagesRequested, m_outside, &OutsidePrograms::startImages);
+    connect(m_menu, &ConfigurationMenu::aboutRequested, this, &FenPrin::openAbout);
+    m_background = new BackgroundScreen(*this, context, m_state.FondAffiche);
+    connect(m_layout, &MainWindowLayout::backgroundWanted, m_background,
+            &BackgroundScreen::showAgain);
+    connect(m_layout, &MainWindowLayout::backgroundNotWanted, m_background,
+            &BackgroundScreen::unload);
 
     wireTitleBar();
     wireHelp();
@@ -221,6 +229,13 @@ void FenPrin::openTips()
     auto *tips = new Conseils(m_context);
     tips->load();
     runModal(tips);
+}
+
+void FenPrin::openAbout()
+{
+    auto *about = new Apropos(m_context);
+    about->load();
+    runModal(about);
 }
 
 void FenPrin::activate()
