@@ -45,6 +45,7 @@ void PictureBox::setPictogram(Pictogram pictogram, int size)
 
 void PictureBox::fill(const QRectF &pixels, quint32 colour)
 {
+    fitImage();
     QPainter painter(&m_image);
     painter.fillRect(pixels, Colour::toQColor(colour));
     update();
@@ -52,6 +53,7 @@ void PictureBox::fill(const QRectF &pixels, quint32 colour)
 
 void PictureBox::print(const QString &text)
 {
+    fitImage();
     const QFontMetricsF metrics(font());
     if (!text.isEmpty()) {
         QPainter painter(&m_image);
@@ -65,6 +67,7 @@ void PictureBox::print(const QString &text)
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
+    fitImage();
     QPainter painter(this);
     painter.fillRect(event->rect(), Colour::toQColor(m_back));
     painter.drawImage(event->rect().topLeft(), m_image, event->rect());
@@ -73,6 +76,14 @@ void PictureBox::paintEvent(QPaintEvent *event)
 void PictureBox::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    fitImage();
+}
+
+void PictureBox::fitImage()
+{
+    // A hidden box gets its resize event only when shown: drawing checks the size itself.
+    if (m_image.size() == size())
+        return;
     // What was drawn stays where it was; new room shows the background.
     QImage grown(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     grown.fill(Colour::toQColor(m_back));

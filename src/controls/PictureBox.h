@@ -49,6 +49,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void fitImage();
+
     QImage m_image;
     quint32 m_back = 0xFFFFFF;
     quint32 m_fore = 0x000000;

@@ -33,15 +33,15 @@ QStringList CreditsScroller::lines()
         QString(),
         QStringLiteral("         Version 6.10 - Janvier 2002"),
         QString(),
-        QStringLiteral("      Programme : l'équipe Kinovue ST"),
-        QStringLiteral("       Écrit en C++ avec Qt et libmpv"),
+        QStringLiteral("   Programme : l'équipe Kinovue ST"),
+        QStringLiteral("   Aide et conseils : la même équipe"),
         QString(),
-        QStringLiteral("           © L'équipe Kinovue ST, 2026"),
+        QStringLiteral("       © L'équipe Kinovue ST, 2026"),
         QString(),
         QString(),
-        QStringLiteral("      Merci"),
-        QStringLiteral("   d'utiliser"),
-        QStringLiteral("  Kinovue ST !"),
+        QStringLiteral("            Merci"),
+        QStringLiteral("          d'utiliser"),
+        QStringLiteral("       Kinovue ST !"),
     };
 }
 
