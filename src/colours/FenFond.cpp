@@ -21,7 +21,7 @@ FenFond::FenFond(AppContext &context, QWidget *parent)
     : Form(Name, parent)
     , m_context(context)
 {
-    setWindowTitle(QStringLiteral("Kinovue ST"));
+    setWindowTitle(QStringLiteral("Kinovue ST - Fond d'écran"));
     // Below every other window, and never the focus: a window manager keeps it in its bottom
     // layer and gives clicks on it no focus; without one, the program restacks it itself.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint
@@ -81,8 +81,8 @@ void FenFond::resizeEvent(QResizeEvent *event)
 
 void FenFond::mousePressEvent(QMouseEvent *event)
 {
-    // The press height in the 512 units of the window's height, mapped back to pixels, is the
-    // press height itself: the bands are placed in pixels from there.
+    // The bands are 2 of the 512 units of the window's height; the press height is in pixels,
+    // a unit the 512-unit scale maps onto exactly.
     const ControlMouse mouse = ControlMouse::from(event);
     GradientBands(m_context.general, mouse.button).paint(m_picture, int(event->position().y()));
     update();

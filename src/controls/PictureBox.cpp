@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+// Not marked opaque: Qt then moves an opaque child taller than its parent by copying pixels
+// on screen and leaves the rows that come into view unpainted (the scrolling credits).
 PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+{}
 
 void PictureBox::setBackColor(quint32 colour)
 {
