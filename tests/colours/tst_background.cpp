@@ -1,7 +1,6 @@
 #include "TestMain.h"
 #include "WindowHarness.h"
 
-#include "app/LoadedWindows.h"
 #include "colours/FenColors.h"
 #include "colours/FenFond.h"
 #include "colours/GradientBands.h"
@@ -9,26 +8,20 @@
 #include "controls/ScrollBar.h"
 #include "controls/ZarnBttn.h"
 #include "core/Colour.h"
-#include "mainwindow/FenPrin.h"
 
 #include <QTimer>
 
 using kvtest::WindowHarness;
+using Sliders = QList<int>; // red, green, blue; -1 leaves one where it is
 
 namespace {
-
-void press(QWidget *w, Qt::MouseButton button, int y = -1)
-{
-    QTest::mousePress(w, button, {}, y < 0 ? w->rect().center() : QPoint(10, y));
-    QTest::mouseRelease(w, button, {}, y < 0 ? w->rect().center() : QPoint(10, y));
-}
 
 quint32 pixel(QWidget *w, int y, int x = 5)
 {
     return Colour::fromQColor(w->grab().toImage().pixelColor(x, y));
 }
 
-// Pixel row of band i of a gradient pressed at y.
+// The middle pixel row of band i of a gradient pressed at height y.
 int bandRow(const QWidget *w, int y, int band)
 {
     return y + int(std::lround((2 * band + 1) * w->height() / GradientBands::Units));
@@ -44,19 +37,24 @@ class BackgroundTest : public QObject
     FenPrin *w = nullptr;
 
     FenFond *fond() const { return qobject_cast<FenFond *>(h->windows.find("FenFond")); }
-    // Opens the chooser with a right press on the background button; act runs while it is open.
-    void choose(const std::function<void(FenColors &)> &act)
+    void click(QWidget *target, Qt::MouseButton button = Qt::LeftButton, int y = 0)
     {
-        bool ran = false;
-        QTimer::singleShot(0, w, [&] {
-            auto *chooser = qobject_cast<FenColors *>(h->windows.find("FenColors"));
-            QVERIFY(chooser && chooser->isVisible());
-            act(*chooser);
-            ran = true;
-        });
-        QTest::mousePress(w->button("CmdFond"), Qt::RightButton);
-        QVERIFY(ran);
-        QVERIFY(!h->windows.find("FenColors"));
+        QTest::mouseClick(target, button, {}, QPoint(10, y));
+    }
+    ScrollBar *slider(Form *chooser, int k)
+    {
+        return chooser->require<ScrollBar>(QStringLiteral("VSlide%1").arg(k + 1));
+    }
+    // A chooser as the background button opens it, its sliders moved.
+    FenColors *chooser(const Sliders &moves)
+    {
+        auto *c = new FenColors(h->context);
+        c->load();
+        for (int k = 0; k < 3; ++k) {
+            if (moves[k] >= 0)
+                slider(c, k)->setValue(moves[k]);
+        }
+        return c;
     }
 
 private slots:
@@ -64,168 +62,118 @@ private slots:
     {
         h = std::make_unique<WindowHarness>();
         w = h->mainWindow();
+        h->general.CouleurFondEcran = 0x123456;
     }
     void cleanup() { h.reset(); }
 
     void slidersMixTheBackgroundColour_data()
     {
-        QTest::addColumn<QList<int>>("moves"); // red, green, blue; -1 leaves it
-        QTest::addColumn<QString>("closing");
+        QTest::addColumn<Sliders>("moves");
+        QTest::addColumn<QString>("leave");
         QTest::addColumn<quint32>("colour");
-        QTest::addColumn<QList<int>>("shared");
-        const QList<int> none{-1, -1, -1};
-        QTest::newRow("first opening, all black")
-            << none << "CmdOK" << 0x0u << QList{255, 255, 255};
-        QTest::newRow("red at the top")
-            << QList{0, -1, -1} << "CmdOK" << 0x0000FFu << QList{0, 255, 255};
-        QTest::newRow("mix") << QList{55, 155, 5} << "CmdOK" << Colour::bgr(200, 100, 250)
-                             << QList{55, 155, 5};
-        QTest::newRow("cancelled")
-            << QList{0, 100, -1} << "CmdAnnul" << 0x123456u << QList{0, 100, 255};
-        QTest::newRow("closed by the desktop")
-            << QList{-1, 0, -1} << "" << 0x123456u << QList{255, 0, 255};
+        QTest::addColumn<Sliders>("shared");
+        const auto row = [](const char *name, Sliders moves, const char *leave, quint32 colour,
+                            Sliders shared) {
+            QTest::newRow(name) << moves << QString(leave) << colour << shared;
+        };
+        row("first opening", {-1, -1, -1}, "CmdOK", 0, {255, 255, 255});
+        row("red at the top", {0, -1, -1}, "CmdOK", 0xFF, {0, 255, 255});
+        row("mix", {55, 155, 5}, "CmdOK", Colour::bgr(200, 100, 250), {55, 155, 5});
+        row("cancelled", {0, 100, -1}, "CmdAnnul", 0x123456, {0, 100, 255});
+        row("desktop close", {-1, 0, -1}, "", 0x123456, {255, 0, 255});
     }
     void slidersMixTheBackgroundColour()
     {
-        QFETCH(QList<int>, moves);
-        QFETCH(QString, closing);
+        QFETCH(Sliders, moves);
+        QFETCH(QString, leave);
         QFETCH(quint32, colour);
-        QFETCH(QList<int>, shared);
-        h->general.CouleurFondEcran = 0x123456;
-        choose([&](FenColors &chooser) {
-            for (int k = 0; k < 3; ++k) {
-                auto *slider = chooser.require<ScrollBar>(QStringLiteral("VSlide%1").arg(k + 1));
-                auto *preview = chooser.require<PictureBox>(QStringLiteral("Image%1").arg(k + 1));
-                QCOMPARE(slider->value(), 255);
-                QCOMPARE(pixel(preview, 5), 0u);
-                if (moves[k] >= 0)
-                    slider->setValue(moves[k]);
-                const int intensity = 255 - slider->value();
-                QCOMPARE(pixel(preview, 5),
-                         Colour::bgr(k == 0 ? intensity : 0, k == 1 ? intensity : 0,
-                                     k == 2 ? intensity : 0));
-            }
-            QCOMPARE(pixel(chooser.require<PictureBox>("Image4"), 50, 50),
-                     Colour::bgr(255 - chooser.require<ScrollBar>("VSlide1")->value(),
-                                 255 - chooser.require<ScrollBar>("VSlide2")->value(),
-                                 255 - chooser.require<ScrollBar>("VSlide3")->value()));
-            if (closing.isEmpty())
-                chooser.close();
-            else
-                QTest::mouseClick(chooser.button(closing), Qt::LeftButton);
-        });
+        QFETCH(Sliders, shared);
+        FenColors *c = chooser(moves);
+        quint32 mixed = 0;
+        for (int k = 0; k < 3; ++k) {
+            const quint32 channel = quint32(255 - shared[k]) << (8 * k);
+            QCOMPARE(pixel(c->require<PictureBox>(QStringLiteral("Image%1").arg(k + 1)), 5),
+                     channel);
+            mixed |= channel;
+        }
+        QCOMPARE(pixel(c->require<PictureBox>("Image4"), 50, 50), mixed);
+        if (leave.isEmpty())
+            c->close();
+        else
+            click(c->button(leave));
+        QVERIFY(!h->windows.find("FenColors"));
         QCOMPARE(h->general.CouleurFondEcran, colour);
-        QCOMPARE((QList{h->general.CurseurRouge, h->general.CurseurVert, h->general.CurseurBleu}),
+        QCOMPARE((Sliders{h->general.CurseurRouge, h->general.CurseurVert, h->general.CurseurBleu}),
                  shared);
-        choose([&](FenColors &chooser) {
-            QCOMPARE(chooser.require<ScrollBar>("VSlide2")->value(), shared[1]);
-            QTest::mouseClick(chooser.button("CmdAnnul"), Qt::LeftButton);
-        });
-    }
-
-    void okRightPressOpensHelpTopic13()
-    {
-        choose([&](FenColors &chooser) {
-            QTest::mousePress(chooser.button("CmdOK"), Qt::RightButton);
-            QCOMPARE(h->fakes.help->calls.size(), 1);
-            QCOMPARE(h->fakes.help->calls[0].context, 13);
-            chooser.close();
-        });
+        QCOMPARE(slider(chooser({-1, -1, -1}), 1)->value(), shared[1]); // where they were left
     }
 
     void pressPaintsBandsFromItsHeight_data()
     {
-        QTest::addColumn<QList<int>>("sliders");
+        QTest::addColumn<Sliders>("sliders");
         QTest::addColumn<int>("button");
         QTest::addColumn<quint32>("first");
-        QTest::addColumn<quint32>("last");
-        const QList<int> start{255, 255, 255};
-        QTest::newRow("left, first opening") << start << int(Qt::LeftButton) << 0x0u << 0xFF0000u;
-        QTest::newRow("right, first opening") << start << int(Qt::RightButton) << 0x0u << 0xFF0000u;
-        QTest::newRow("left, red at the top")
-            << QList{0, 255, 255} << int(Qt::LeftButton) << 0x0000FFu << 0xFF00FFu;
-        QTest::newRow("right ignores red")
-            << QList{0, 255, 255} << int(Qt::RightButton) << 0x0u << 0xFF0000u;
-        QTest::newRow("right, green and blue")
-            << QList{0, 55, 155} << int(Qt::RightButton) << Colour::bgr(200, 100, 0)
-            << Colour::bgr(200, 100, 255);
-        QTest::newRow("middle, red and green")
-            << QList{0, 55, 155} << int(Qt::MiddleButton) << Colour::bgr(255, 200, 0)
-            << Colour::bgr(255, 200, 255);
+        const auto row = [](const char *name, Sliders sliders, Qt::MouseButton b, quint32 first) {
+            QTest::newRow(name) << sliders << int(b) << first;
+        };
+        row("left, first opening", {255, 255, 255}, Qt::LeftButton, 0);
+        row("right, first opening", {255, 255, 255}, Qt::RightButton, 0);
+        row("left, red at the top", {0, 255, 255}, Qt::LeftButton, 0xFF);
+        row("right, red at the top", {0, 255, 255}, Qt::RightButton, 0);
+        row("right, green and blue", {0, 55, 155}, Qt::RightButton, Colour::bgr(200, 100, 0));
+        row("middle, red and green", {0, 55, 155}, Qt::MiddleButton, Colour::bgr(255, 200, 0));
     }
     void pressPaintsBandsFromItsHeight()
     {
-        QFETCH(QList<int>, sliders);
+        QFETCH(Sliders, sliders);
         QFETCH(int, button);
         QFETCH(quint32, first);
-        QFETCH(quint32, last);
-        h->general.CouleurFondEcran = 0x00FF00;
-        QTest::mouseClick(w->button("CmdFond"), Qt::LeftButton);
+        click(w->button("CmdFond"));
         FenFond *f = fond();
         QVERIFY(f && f->isVisible());
-        h->general.CurseurRouge = sliders[0];
-        h->general.CurseurVert = sliders[1];
-        h->general.CurseurBleu = sliders[2];
-        press(f, Qt::MouseButton(button), 0);
-        QCOMPARE(pixel(f, bandRow(f, 0, 0)), first);
-        QCOMPARE(pixel(f, bandRow(f, 0, 255)), last);
-        QCOMPARE(pixel(f, bandRow(f, 0, 100)), (first & 0xFFFF) | (100u << 16));
+        std::tie(h->general.CurseurRouge, h->general.CurseurVert, h->general.CurseurBleu)
+            = std::tuple(sliders[0], sliders[1], sliders[2]);
+        click(f, Qt::MouseButton(button), 0);
+        for (quint32 band : {0u, 100u, 255u})
+            QCOMPARE(pixel(f, bandRow(f, 0, band)), first | band << 16);
 
         // A second press lower down paints over from there; above it the first one stays.
         h->general.CurseurRouge = h->general.CurseurVert = 0;
         const int y = f->height() / 2;
-        press(f, Qt::LeftButton, y);
-        QCOMPARE(pixel(f, y - 1), (first & 0xFFFF) | (quint32(127) << 16));
+        click(f, Qt::LeftButton, y);
+        QCOMPARE(pixel(f, y - 1), first | 127u << 16);
         QCOMPARE(pixel(f, bandRow(f, y, 0)), 0x00FFFFu);
-        QCOMPARE(pixel(f, f->height() - 1), 0x00FFFFu | (quint32(127) << 16));
+        QCOMPARE(pixel(f, f->height() - 1), 0x00FFFFu | 127u << 16);
     }
 
-    void hidingAndShowingGivesThePlainColourBack()
+    void acceptedWhileHiddenThenPlainUntilPressedAgain()
     {
-        h->general.CouleurFondEcran = 0x00FF00;
-        QTest::mouseClick(w->button("CmdFond"), Qt::LeftButton);
-        press(fond(), Qt::LeftButton, 0);
-        QCOMPARE(pixel(fond(), 0), 0u);
-        QTest::mouseClick(w->button("CmdFond"), Qt::LeftButton);
-        QVERIFY(!fond());
-        QTest::mouseClick(w->button("CmdFond"), Qt::LeftButton);
-        QCOMPARE(pixel(fond(), 10), 0x00FF00u);
-    }
-
-    void acceptingWhileHiddenLoadsWithoutShowing()
-    {
-        choose([](FenColors &chooser) {
-            chooser.require<ScrollBar>("VSlide1")->setValue(0);
-            QTest::mouseClick(chooser.button("CmdOK"), Qt::LeftButton);
+        // The background button's right press opens the chooser modal. Accepting while the
+        // background is hidden loads it, unshown, in the new colour.
+        QTimer::singleShot(0, w, [&] {
+            auto *c = qobject_cast<FenColors *>(h->windows.find("FenColors"));
+            QVERIFY(c && c->isVisible());
+            slider(c, 0)->setValue(0);
+            QTest::mousePress(c->button("CmdOK"), Qt::RightButton);
+            click(c->button("CmdOK"));
         });
+        QTest::mousePress(w->button("CmdFond"), Qt::RightButton);
+        QCOMPARE(h->fakes.help->calls.value(0).context, 13);
         QVERIFY(fond() && fond()->isHidden());
-        QTest::mouseClick(w->button("CmdFond"), Qt::LeftButton);
-        QVERIFY(fond()->isVisible());
-        QCOMPARE(pixel(fond(), 10), 0x0000FFu);
-    }
-
-    void acceptingWhileShownReplacesTheGradient()
-    {
-        QTest::mouseClick(w->button("CmdFond"), Qt::LeftButton);
-        h->general.CurseurRouge = 0;
-        press(fond(), Qt::LeftButton, 0);
-        QCOMPARE(pixel(fond(), fond()->height() - 1), 0xFF00FFu);
-        choose([](FenColors &chooser) {
-            chooser.require<ScrollBar>("VSlide2")->setValue(0);
-            QTest::mouseClick(chooser.button("CmdOK"), Qt::LeftButton);
-        });
-        QVERIFY(fond()->isVisible());
-        QCOMPARE(pixel(fond(), fond()->height() - 1), 0x00FFFFu);
-    }
-
-    void minimisingUnloadsRestoringShowsAgain()
-    {
-        QTest::mouseClick(w->button("CmdFond"), Qt::LeftButton);
-        QVERIFY(fond());
-        w->setWindowState(Qt::WindowMinimized);
+        click(w->button("CmdFond"));
+        const int bottom = fond()->height() - 1;
+        QCOMPARE(pixel(fond(), bottom), 0xFFu);
+        // Hiding and showing again, or a new colour, give the plain colour back.
+        click(fond());
+        QCOMPARE(pixel(fond(), bottom), 0xFF00FFu);
+        click(w->button("CmdFond"));
         QVERIFY(!fond());
-        w->setWindowState(Qt::WindowNoState);
-        QVERIFY(fond() && fond()->isVisible());
+        click(w->button("CmdFond"));
+        QCOMPARE(pixel(fond(), bottom), 0xFFu);
+        click(fond());
+        click(chooser({-1, 0, -1})->button("CmdOK"));
+        QVERIFY(fond()->isVisible());
+        QCOMPARE(pixel(fond(), bottom), 0x00FFFFu);
     }
 };
 
