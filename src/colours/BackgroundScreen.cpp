@@ -31,7 +31,6 @@ void BackgroundScreen::toggle()
     }
     m_fondAffiche = true;
     FenFond::loaded(m_context)->showBehind();
-    bringMainWindowToFront();
 }
 
 void BackgroundScreen::chooseColour()
