@@ -101,8 +101,7 @@ private slots:
         run("xdotool", {"mousemove", "40", "300", "click", "1"});
         QTRY_COMPARE(onScreen(band10), Colour::bgr(0, 0, 10));
         QCOMPARE(onScreen(at - QPoint(0, 20)), Green);
-        QTest::qWait(300);
-        QVERIFY(inFront(w) && w->isActiveWindow());
+        QTRY_VERIFY(inFront(w) && w->isActiveWindow());
         QVERIFY(run("xdotool", {"getwindowfocus"}) != QString::number(fond->winId()));
 
         // The chooser, over the plain colour and the gradient, is in front of both; once it
