@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(pixel(f, f->height() - 1), 0x00FFFFu | 127u << 16);
     }
 
-    void acceptedWhileHiddenThenPlainUntilPressedAgain()
+    void plainColourAfterAcceptingHidingOrMinimising()
     {
         // The background button's right press opens the chooser modal. Accepting while the
         // background is hidden loads it, unshown, in the new colour.
@@ -174,6 +174,11 @@ private slots:
         click(chooser({-1, 0, -1})->button("CmdOK"));
         QVERIFY(fond()->isVisible());
         QCOMPARE(pixel(fond(), bottom), 0x00FFFFu);
+        // Minimising the main window unloads the background; restoring shows it again.
+        w->setWindowState(Qt::WindowMinimized);
+        QVERIFY(!fond());
+        w->setWindowState(Qt::WindowNoState);
+        QVERIFY(fond() && fond()->isVisible());
     }
 };
 
