@@ -9,6 +9,7 @@
 #include "controls/ZarnBttn.h"
 #include "core/Colour.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -82,8 +83,13 @@ private slots:
         if (!manager.isEmpty()) {
             if (QStandardPaths::findExecutable(manager).isEmpty())
                 QSKIP("window manager not installed");
-            m_manager.start(manager, {"--sm-disable"});
-            QTRY_VERIFY_WITH_TIMEOUT(managed(), 10000);
+            // Ready once it has run its start-up command, not when it first claims the screen.
+            const QString ready = QDir::temp().filePath(
+                QStringLiteral("kv-wm-%1").arg(QCoreApplication::applicationPid()));
+            QFile::remove(ready);
+            m_manager.start(manager, {"--sm-disable", "--startup", "touch " + ready});
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ready) && managed(), 10000);
+            QFile::remove(ready);
         }
         kvtest::WindowHarness h;
         h.general.CouleurFondEcran = Green;
