@@ -11,6 +11,8 @@ packages=(
     libxcb1-dev libxcb-ewmh-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth x11-utils xdotool imagemagick
+    # a small window manager: the background screen is also tested on a managed desktop
+    openbox
 )
 
 missing=()

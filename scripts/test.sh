@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs the whole test suite. Windows are tested on the
-# offscreen platform; the tests that need a real X server (window lookup by title) get one
+# offscreen platform; the tests that need a real X server (window lookup by title, the background
+# screen's stacking and focus with and without a window manager) get one
 # from xvfb-run when no display is set.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -2,6 +2,7 @@
 
 #include "controls/Label.h"
 #include "controls/Line.h"
+#include "controls/PictureBox.h"
 #include "controls/ScrollBar.h"
 #include "controls/ZarnBttn.h"
 #include "controls/ZarnPanel.h"
@@ -196,6 +197,8 @@ QWidget *Form::make(const ControlSpec &row, QWidget *parent)
         return new ScrollBar(Qt::Vertical, parent);
     case ControlKind::HScrollBar:
         return new ScrollBar(Qt::Horizontal, parent);
+    case ControlKind::Picture:
+        return new PictureBox(parent);
     }
     return new QWidget(parent);
 }

@@ -14,7 +14,7 @@
 class ZarnBttn;
 class ZarnPanel;
 
-enum class ControlKind { Button, Panel, Label, Line, VScrollBar, HScrollBar };
+enum class ControlKind { Button, Panel, Label, Line, VScrollBar, HScrollBar, Picture };
 
 // The colour roles a control is painted in; None leaves that colour as it is.
 struct RoleColours

@@ -10,6 +10,7 @@
 #include "app/SharedProcedures.h"
 #include "app/WindowColours.h"
 #include "app/WindowDrag.h"
+#include "colours/BackgroundScreen.h"
 #include "colours/ColourEditor.h"
 #include "colours/ConfigurationMenu.h"
 #include "controls/ZarnBttn.h"
@@ -18,6 +19,7 @@
 #include "controls/files/DriveList.h"
 #include "controls/files/FileList.h"
 #include "core/Twips.h"
+#include "dialogs/Apropos.h"
 #include "dialogs/Conseils.h"
 #include "fli/FlicHandover.h"
 #include "mainlayout/FenPrinLayout.h"
@@ -86,6 +88,12 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
     connect(this, &FenPrin::backgroundClicked, m_slideshow, &Slideshow::backgroundClicked);
     connect(m_slideshow, &Slideshow::flicSequenceRequested, m_flic, &FlicHandover::playSequence);
     connect(m_outside, &OutsidePrograms::soundsPanelRequested, m_sounds, &SoundPanel::showPanel);
+    connect(m_menu, &ConfigurationMenu::aboutRequested, this, &FenPrin::openAbout);
+    m_background = new BackgroundScreen(*this, context, m_state.FondAffiche);
+    connect(m_layout, &MainWindowLayout::backgroundWanted, m_background,
+            &BackgroundScreen::showAgain);
+    connect(m_layout, &MainWindowLayout::backgroundNotWanted, m_background,
+            &BackgroundScreen::unload);
 
     wireTitleBar();
     wireHelp();
@@ -232,6 +240,13 @@ void FenPrin::openTips()
     auto *tips = new Conseils(m_context);
     tips->load();
     runModal(tips);
+}
+
+void FenPrin::openAbout()
+{
+    auto *about = new Apropos(m_context);
+    about->load();
+    runModal(about);
 }
 
 void FenPrin::activate()

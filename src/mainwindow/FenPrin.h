@@ -9,6 +9,7 @@
 
 struct AppContext;
 class AnimationInfo;
+class BackgroundScreen;
 class FileSelection;
 class FlicHandover;
 class OutsidePrograms;
@@ -74,6 +75,7 @@ private:
     void wireHelp();
     void wireLeftColumn();
     void openTips();
+    void openAbout();
 
     AppContext &m_context;
     FenPrinState m_state;
@@ -95,4 +97,5 @@ private:
     FlicHandover *m_flic = nullptr;
     SoundPanel *m_sounds = nullptr;
     OutsidePrograms *m_outside = nullptr;
+    BackgroundScreen *m_background = nullptr;
 };

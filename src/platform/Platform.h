@@ -8,6 +8,7 @@
 #include "platform/ProcessLauncher.h"
 #include "platform/SettingsStore.h"
 #include "platform/SoundPlayer.h"
+#include "platform/UrlOpener.h"
 #include "platform/WindowServices.h"
 
 #include <QString>
@@ -29,6 +30,7 @@ struct Platform
     std::unique_ptr<InstanceGuard> instances;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<RandomSource> random;
+    std::unique_ptr<UrlOpener> urls;
 
     // Joins a folder and a name with one separator, none added after a root.
     static QString joinPath(const QString &folder, const QString &name, QChar separator = '/');

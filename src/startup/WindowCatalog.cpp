@@ -1,5 +1,8 @@
 #include "WindowCatalog.h"
 
+#include "colours/FenColors.h"
+#include "colours/FenFond.h"
+#include "dialogs/Apropos.h"
 #include "startup/Demarre2.h"
 #include "dialogs/Conseils.h"
 #include "mainwindow/FenPrin.h"
@@ -31,6 +34,24 @@ const std::map<QString, Loader> &loaders()
         {QStringLiteral("Conseils"),
          [](AppContext &c) {
              auto *w = new Conseils(c);
+             w->load();
+             return static_cast<Form *>(w);
+         }},
+        {QStringLiteral("FenColors"),
+         [](AppContext &c) {
+             auto *w = new FenColors(c);
+             w->load();
+             return static_cast<Form *>(w);
+         }},
+        {QStringLiteral("FenFond"),
+         [](AppContext &c) {
+             auto *w = new FenFond(c);
+             w->load();
+             return static_cast<Form *>(w);
+         }},
+        {QStringLiteral("Apropos"),
+         [](AppContext &c) {
+             auto *w = new Apropos(c);
              w->load();
              return static_cast<Form *>(w);
          }},

@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 
 #include "DesktopProcessLauncher.h"
+#include "DesktopUrlOpener.h"
 #include "LauncherHelpViewer.h"
 #include "LockFileInstanceGuard.h"
 #include "MpvSoundPlayer.h"
@@ -24,5 +25,6 @@ std::unique_ptr<Platform> makeDesktopPlatform(const QString &programFolder)
     platform->instances = std::make_unique<LockFileInstanceGuard>();
     platform->clock = std::make_unique<SystemClock>();
     platform->random = std::make_unique<SystemRandom>();
+    platform->urls = std::make_unique<DesktopUrlOpener>();
     return platform;
 }

@@ -187,4 +187,7 @@ FakePlatform::FakePlatform(const QString &programFolder)
     auto r = std::make_unique<FakeRandom>();
     random = r.get();
     platform.random = std::move(r);
+    auto u = std::make_unique<FakeUrlOpener>();
+    urls = u.get();
+    platform.urls = std::move(u);
 }

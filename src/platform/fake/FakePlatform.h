@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/fake/FakeUrlOpener.h"
 
 #include <QByteArray>
 #include <QList>
@@ -162,4 +163,5 @@ struct FakePlatform
     FakeInstanceGuard *instances;
     FakeClock *clock;
     FakeRandom *random;
+    FakeUrlOpener *urls;
 };
