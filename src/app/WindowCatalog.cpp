@@ -3,6 +3,7 @@
 #include "app/Demarre2.h"
 #include "dialogs/Conseils.h"
 #include "mainwindow/FenPrin.h"
+#include "sounds/FenMCI.h"
 
 #include <functional>
 #include <map>
@@ -25,6 +26,12 @@ const std::map<QString, Loader> &loaders()
         {QStringLiteral("Demarre2"),
          [](AppContext &c) {
              auto *w = new Demarre2(c);
+             w->load();
+             return static_cast<Form *>(w);
+         }},
+        {QStringLiteral("FenMCI"),
+         [](AppContext &c) {
+             auto *w = new FenMCI(c);
              w->load();
              return static_cast<Form *>(w);
          }},
