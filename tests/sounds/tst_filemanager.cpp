@@ -255,7 +255,7 @@ private slots:
         };
         open(false);
         QCOMPARE(h->fakes.messages->asked.size(), 1);
-        QCOMPARE(h->fakes.messages->asked.first().buttons, MessageButtons::RetryCancel);
+        QCOMPARE(h->fakes.messages->asked.value(0).buttons, MessageButtons::RetryCancel);
         QCOMPARE(c<DirList>("Répertoire1")->path(), retry ? gone : QDir::homePath());
     }
 
