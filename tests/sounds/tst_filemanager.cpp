@@ -232,8 +232,8 @@ private slots:
     {
         open(false);
         QVERIFY(QFile::remove(h->folder.filePath("chant.wav")));
-        clickFile("chant.wav");
-        QVERIFY(h->fakes.messages->asked.isEmpty());
+        clickFile("chant.wav", true);
+        QVERIFY(h->fakes.messages->asked.isEmpty() && h->windows.find("FenMCI"));
         QVERIFY(preview->fileName().isEmpty() && !fileButtonsEnabled());
         QCOMPARE(c("Forme7")->caption(), QString());
     }
