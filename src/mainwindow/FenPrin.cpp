@@ -30,6 +30,7 @@
 #include "player/SettingsPanel.h"
 #include "player/Slideshow.h"
 #include "player/Transport.h"
+#include "sounds/FenMCI.h"
 #include "sounds/OutsidePrograms.h"
 #include "sounds/SoundPanel.h"
 
@@ -94,6 +95,8 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
             &BackgroundScreen::showAgain);
     connect(m_layout, &MainWindowLayout::backgroundNotWanted, m_background,
             &BackgroundScreen::unload);
+    connect(m_outside, &OutsidePrograms::fileManagerRequested, this,
+            [this] { FenMCI::openModal(m_context); });
 
     wireTitleBar();
     wireHelp();

@@ -6,6 +6,7 @@
 #include "startup/Demarre2.h"
 #include "dialogs/Conseils.h"
 #include "mainwindow/FenPrin.h"
+#include "sounds/FenMCI.h"
 
 #include <functional>
 #include <map>
@@ -28,6 +29,12 @@ const std::map<QString, Loader> &loaders()
         {QStringLiteral("Demarre2"),
          [](AppContext &c) {
              auto *w = new Demarre2(c);
+             w->load();
+             return static_cast<Form *>(w);
+         }},
+        {QStringLiteral("FenMCI"),
+         [](AppContext &c) {
+             auto *w = new FenMCI(c);
              w->load();
              return static_cast<Form *>(w);
          }},

@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 
+#include "DesktopFileOperations.h"
 #include "DesktopProcessLauncher.h"
 #include "DesktopUrlOpener.h"
 #include "LauncherHelpViewer.h"
@@ -26,5 +27,6 @@ std::unique_ptr<Platform> makeDesktopPlatform(const QString &programFolder)
     platform->clock = std::make_unique<SystemClock>();
     platform->random = std::make_unique<SystemRandom>();
     platform->urls = std::make_unique<DesktopUrlOpener>();
+    platform->files = std::make_unique<DesktopFileOperations>();
     return platform;
 }
