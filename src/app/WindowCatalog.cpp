@@ -3,6 +3,7 @@
 #include "app/Demarre2.h"
 #include "dialogs/Conseils.h"
 #include "mainwindow/FenPrin.h"
+#include "multiview/FenMultivu.h"
 
 #include <functional>
 #include <map>
@@ -31,6 +32,12 @@ const std::map<QString, Loader> &loaders()
         {QStringLiteral("Conseils"),
          [](AppContext &c) {
              auto *w = new Conseils(c);
+             w->load();
+             return static_cast<Form *>(w);
+         }},
+        {QStringLiteral("FenMultivu"),
+         [](AppContext &c) {
+             auto *w = new FenMultivu(c);
              w->load();
              return static_cast<Form *>(w);
          }},

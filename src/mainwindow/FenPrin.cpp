@@ -23,6 +23,7 @@
 #include "mainwindow/FenPrinLayout.h"
 #include "mainwindow/MainWindowLayout.h"
 #include "media/MediaWindow.h"
+#include "multiview/MultiviewOpener.h"
 #include "player/AnimationInfo.h"
 #include "player/FileSelection.h"
 #include "player/SettingsPanel.h"
@@ -75,6 +76,7 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
     m_sounds = new SoundPanel(*this, m_state, *m_mciWnd2, m_timer2, *m_dialogue2, context);
     m_outside = new OutsidePrograms(*this, m_state, *m_dialogue1, context);
     connect(m_menu, &ConfigurationMenu::imagesRequested, m_outside, &OutsidePrograms::startImages);
+    new MultiviewOpener(*this, context);
 
     wireTitleBar();
     wireHelp();
