@@ -4,6 +4,7 @@
 #include "dialogs/Conseils.h"
 #include "mainwindow/FenPrin.h"
 #include "multiview/FenMultivu.h"
+#include "sounds/FenMCI.h"
 
 #include <functional>
 #include <map>
@@ -26,6 +27,12 @@ const std::map<QString, Loader> &loaders()
         {QStringLiteral("Demarre2"),
          [](AppContext &c) {
              auto *w = new Demarre2(c);
+             w->load();
+             return static_cast<Form *>(w);
+         }},
+        {QStringLiteral("FenMCI"),
+         [](AppContext &c) {
+             auto *w = new FenMCI(c);
              w->load();
              return static_cast<Form *>(w);
          }},

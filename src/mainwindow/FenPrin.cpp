@@ -29,6 +29,7 @@
 #include "player/SettingsPanel.h"
 #include "player/Slideshow.h"
 #include "player/Transport.h"
+#include "sounds/FenMCI.h"
 #include "sounds/OutsidePrograms.h"
 #include "sounds/SoundPanel.h"
 
@@ -76,6 +77,8 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
     m_sounds = new SoundPanel(*this, m_state, *m_mciWnd2, m_timer2, *m_dialogue2, context);
     m_outside = new OutsidePrograms(*this, m_state, *m_dialogue1, context);
     connect(m_menu, &ConfigurationMenu::imagesRequested, m_outside, &OutsidePrograms::startImages);
+    connect(m_outside, &OutsidePrograms::fileManagerRequested, this,
+            [this] { FenMCI::openModal(m_context); });
     new MultiviewOpener(*this, context);
 
     wireTitleBar();

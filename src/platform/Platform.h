@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/CommonDialog.h"
+#include "platform/FileOperations.h"
 #include "platform/HelpViewer.h"
 #include "platform/InstanceGuard.h"
 #include "platform/MessageBox.h"
@@ -29,6 +30,7 @@ struct Platform
     std::unique_ptr<InstanceGuard> instances;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<RandomSource> random;
+    std::unique_ptr<FileOperations> files;
 
     // Joins a folder and a name with one separator, none added after a root.
     static QString joinPath(const QString &folder, const QString &name, QChar separator = '/');

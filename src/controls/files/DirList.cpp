@@ -45,9 +45,11 @@ bool DirList::setPath(const QString &path)
 {
     const QString wanted = FolderAccess::normalised(path.isEmpty() ? QDir::homePath() : path);
     if (const std::optional<QString> error = FolderAccess::listingError(wanted)) {
+        m_failed = wanted;
         emit readError(*error);
         return false;
     }
+    m_failed.clear();
     const bool changed = wanted != m_path;
     m_path = wanted;
     fill(subFolders(m_path));

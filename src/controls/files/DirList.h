@@ -20,6 +20,8 @@ public:
     // readError() is emitted, the list keeps what it showed and false is returned.
     bool setPath(const QString &path);
     void refresh();
+    // The folder whose opening failed last, for a retry; "" after a success.
+    QString failedPath() const { return m_failed; }
 
     // The sub-folders of the current folder, as full paths.
     int listCount() const { return m_children.size(); }
@@ -43,6 +45,7 @@ private:
     void open(QListWidgetItem *item);
 
     QString m_path;
+    QString m_failed;
     QStringList m_children;
     quint32 m_fore = 0x000000;
     quint32 m_back = 0xFFFFFF;

@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 
+#include "DesktopFileOperations.h"
 #include "DesktopProcessLauncher.h"
 #include "LauncherHelpViewer.h"
 #include "LockFileInstanceGuard.h"
@@ -24,5 +25,6 @@ std::unique_ptr<Platform> makeDesktopPlatform(const QString &programFolder)
     platform->instances = std::make_unique<LockFileInstanceGuard>();
     platform->clock = std::make_unique<SystemClock>();
     platform->random = std::make_unique<SystemRandom>();
+    platform->files = std::make_unique<DesktopFileOperations>();
     return platform;
 }

@@ -1,5 +1,9 @@
 #include "FakePlatform.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 QString FakeSettingsStore::path(const QString &application, const QString &section,
                                 const QString &key)
 {
@@ -154,6 +158,32 @@ double FakeRandom::next()
     return value;
 }
 
+CopyResult FakeFileOperations::copy(const QString &source, const QString &destination)
+{
+    copies.append({source, destination});
+    if (!copyResults.isEmpty())
+        return copyResults.dequeue();
+    return {CopyOutcome::Copied, {}};
+}
+
+bool FakeFileOperations::clearAttributes(const QString &path)
+{
+    cleared.append(path);
+    return true;
+}
+
+TrashResult FakeFileOperations::moveToTrash(const QString &path)
+{
+    trashed.append(path);
+    if (!QFileInfo::exists(path))
+        return {TrashOutcome::Missing, {}};
+    if (refuseTrash)
+        return {TrashOutcome::Refused, QStringLiteral("La corbeille refuse ce fichier.")};
+    if (!trashFolder.isEmpty())
+        QFile::rename(path, QDir(trashFolder).filePath(QFileInfo(path).fileName()));
+    return {TrashOutcome::Trashed, {}};
+}
+
 FakePlatform::FakePlatform(const QString &programFolder)
 {
     platform.programFolder = programFolder;
@@ -187,4 +217,7 @@ FakePlatform::FakePlatform(const QString &programFolder)
     auto r = std::make_unique<FakeRandom>();
     random = r.get();
     platform.random = std::move(r);
+    auto f = std::make_unique<FakeFileOperations>();
+    files = f.get();
+    platform.files = std::move(f);
 }

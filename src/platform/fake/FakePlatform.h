@@ -147,6 +147,28 @@ public:
     int index = 0;
 };
 
+// Records each operation; copies succeed and the trash takes every file unless scripted. A
+// file the trash takes is moved into trashFolder when one is set, so listings see it leave.
+class FakeFileOperations : public FileOperations
+{
+public:
+    CopyResult copy(const QString &source, const QString &destination) override;
+    bool clearAttributes(const QString &path) override;
+    TrashResult moveToTrash(const QString &path) override;
+
+    struct Copy
+    {
+        QString source;
+        QString destination;
+    };
+    QList<Copy> copies;
+    QQueue<CopyResult> copyResults; // empty: Copied
+    QStringList cleared;
+    QStringList trashed;
+    bool refuseTrash = false;
+    QString trashFolder;
+};
+
 // A Platform made of fakes, with typed access to each.
 struct FakePlatform
 {
@@ -162,4 +184,5 @@ struct FakePlatform
     FakeInstanceGuard *instances;
     FakeClock *clock;
     FakeRandom *random;
+    FakeFileOperations *files;
 };
