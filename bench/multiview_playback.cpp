@@ -8,6 +8,7 @@
 #include "app/AppContext.h"
 #include "app/LoadedWindows.h"
 #include "controls/ZarnBttn.h"
+#include "controls/ZarnPanel.h"
 #include "multiview/FenMultivu.h"
 #include "multiview/PaneSelection.h"
 #include "platform/fake/FakePlatform.h"

@@ -10,6 +10,7 @@
 #include "controls/ZarnPanel.h"
 #include "multiview/HandBack.h"
 #include "multiview/PaneSelection.h"
+#include "sounds/FenMCI.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -105,6 +106,8 @@ FenMultivu::FenMultivu(AppContext &context, QWidget *parent)
 
     m_selection = new PaneSelection(*this, m_panes, context);
     m_handBack = new HandBack(*this, *m_selection, context);
+    connect(m_selection, &PaneSelection::fileManagerRequested, this,
+            [this] { FenMCI::openModal(m_context); });
     connect(require<ZarnPanel>(WorkingArea), &ZarnPanel::clicked, m_selection,
             &PaneSelection::clear);
     wireCommands();

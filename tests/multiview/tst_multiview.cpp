@@ -20,6 +20,7 @@ private:
     FenPrin *m_main = nullptr;
     FenMultivu *w = nullptr;
     QString m_chosen;
+    bool m_standIn = false;
 
     void click(QWidget *control) { QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5)); }
     void clickButton(const char *name) { click(w->button(QString::fromUtf8(name))); }
@@ -31,9 +32,15 @@ private:
                && w->button(QStringLiteral("CmdRecupG"))->isEnabled()
                && w->button(QStringLiteral("CmdRecupF"))->isEnabled();
     }
-    // Selects pane k and loads the file through CmdFicMCI.
+    // Selects pane k and loads the file through CmdFicMCI, the file manager left out.
     void load(int k, const QString &path)
     {
+        if (!m_standIn) {
+            disconnect(&w->selection(), &PaneSelection::fileManagerRequested, nullptr, nullptr);
+            connect(&w->selection(), &PaneSelection::fileManagerRequested, this,
+                    [this] { h->general.FichierChoisi = m_chosen; });
+            m_standIn = true;
+        }
         click(&w->pane(k).panel());
         m_chosen = path;
         clickButton("CmdFicMCI");
@@ -52,9 +59,7 @@ private slots:
         click(m_main->button(QStringLiteral("CmdMultiVue")));
         w = qobject_cast<FenMultivu *>(h->windows.find(QStringLiteral("FenMultivu")));
         QVERIFY(w);
-        disconnect(&w->selection(), &PaneSelection::fileManagerRequested, nullptr, nullptr);
-        connect(&w->selection(), &PaneSelection::fileManagerRequested, this,
-                [this] { h->general.FichierChoisi = m_chosen; });
+        m_standIn = false;
     }
 
     void cleanup() { h.reset(); }
@@ -164,8 +169,19 @@ private slots:
 
     void cancelledFileManagerEmptiesTheSelectedPane()
     {
-        load(4, media("a.avi", 1000, 10));
-        load(4, QString());
+        click(&w->pane(4).panel());
+        w->pane(4).media().setFileName(media("a.avi", 1000, 10));
+        w->pane(4).media().show();
+        WindowHarness::settle();
+        QVERIFY(fileCommandsEnabled());
+        QTimer::singleShot(0, this, [this] {
+            auto *manager = qobject_cast<Form *>(h->windows.find(QStringLiteral("FenMCI")));
+            QVERIFY(manager && manager->isVisible());
+            click(manager->button(QStringLiteral("CmdAnnul")));
+        });
+        clickButton("CmdFicMCI");
+        WindowHarness::settle();
+        QVERIFY(!h->windows.find(QStringLiteral("FenMCI")));
         QVERIFY(h->general.ChoixMultivues);
         QCOMPARE(w->pane(4).media().fileName(), QString());
         QVERIFY(w->pane(4).media().isHidden());

@@ -3,6 +3,7 @@
 #include "WindowHarness.h"
 
 #include "controls/ZarnBttn.h"
+#include "controls/ZarnPanel.h"
 #include "multiview/FenMultivu.h"
 #include "multiview/PaneSelection.h"
 
