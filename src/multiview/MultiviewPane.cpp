@@ -15,9 +15,11 @@ constexpr double ColumnPitch = 2520;
 constexpr double RowPitch = 2460;
 constexpr double FirstLeft = 120;
 constexpr double FirstTop = 120;
-// Where an empty media window waits, below its panel's middle.
+// Where an empty media window waits, below its panel's middle, and its first height: the
+// play bar alone.
 constexpr double RestingLeft = 150;
 constexpr double RestingTop = 2130;
+constexpr double FirstHeight = 270;
 
 const QString Ms = QStringLiteral("ms");
 const QString Frames = QStringLiteral("frames");
@@ -48,7 +50,7 @@ MultiviewPane::MultiviewPane(Form &window, int index, const QString &container,
     m_media = new MediaWindow(engines);
     const QPointF rest = restingPlace(index);
     window.add(m_media, QStringLiteral("MCIWnd%1").arg(index), container,
-               QRectF(rest.x(), rest.y(), MaxWidth, 270));
+               QRectF(rest.x(), rest.y(), MaxWidth, FirstHeight));
     m_media->raise();
 
     connect(m_panel, &ZarnPanel::clicked, this, &MultiviewPane::clicked);

@@ -252,15 +252,6 @@ private slots:
         QVERIFY(!w->pane(6).media().fileName().isEmpty());
         QCOMPARE(w->selection().selected(), &w->pane(6));
     }
-
-    void helpAndClipboard()
-    {
-        clickButton("CmdAide");
-        QCOMPARE(h->fakes.help->calls.size(), 1);
-        QCOMPARE(h->fakes.help->calls.first().context, 3);
-        clickButton("CmdPresPap");
-        QCOMPARE(h->fakes.launcher->started, QStringList{QStringLiteral("clipbrd.exe")});
-    }
 };
 
 KV_TEST_MAIN(MultiviewTest)

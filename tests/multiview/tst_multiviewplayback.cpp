@@ -31,9 +31,7 @@ private slots:
         };
         WindowHarness h;
         h.context.engines = MediaWindow::defaultEngineFactory();
-        FenPrin *main = h.mainWindow();
-        ZarnBttn *open = main->button(QStringLiteral("CmdMultiVue"));
-        QTest::mouseClick(open, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(h.mainWindow()->button(QStringLiteral("CmdMultiVue")), Qt::LeftButton);
         auto *w = qobject_cast<FenMultivu *>(h.windows.find(QStringLiteral("FenMultivu")));
         QVERIFY(w);
         disconnect(&w->selection(), &PaneSelection::fileManagerRequested, nullptr, nullptr);
