@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstring>
@@ -187,13 +188,34 @@ TrashResult DesktopFileOperations::moveToTrash(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return {TrashOutcome::Missing, {}};
+    const TrashResult refused{
+        TrashOutcome::Refused,
+        QStringLiteral("Le fichier « %1 » n'a pas pu être mis à la corbeille : ce disque n'a "
+                       "pas de corbeille, ou elle n'est pas accessible.\n"
+                       "Le fichier n'a pas été supprimé : il est resté à sa place.")
+            .arg(displayName(path))};
+    // Qt 6.4 falls back on the working folder when it cannot make the home trash, so the
+    // home trash is made possible first, and a file that went elsewhere is put back.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QDir().mkpath(dataHome);
+    const QFileInfo homeTrash(QDir(dataHome).filePath(QStringLiteral("Trash")));
+    if (homeTrash.exists() && !homeTrash.isDir()) {
+        qCDebug(lcPlatform) << "no usable trash in" << dataHome;
+        return refused;
+    }
+    QString whereNow;
     // Never a permanent delete: when the trash cannot take the file, it stays.
-    if (QFile::moveToTrash(path))
-        return {TrashOutcome::Trashed, {}};
-    qCDebug(lcPlatform) << "the trash refused" << path;
-    return {TrashOutcome::Refused,
-            QStringLiteral("Le fichier « %1 » n'a pas pu être mis à la corbeille : ce disque n'a "
-                           "pas de corbeille, ou elle n'est pas accessible.\n"
-                           "Le fichier n'a pas été supprimé : il est resté à sa place.")
-                .arg(displayName(path))};
+    if (!QFile::moveToTrash(path, &whereNow)) {
+        qCDebug(lcPlatform) << "the trash refused" << path;
+        return refused;
+    }
+    if (QDir::isRelativePath(whereNow)) {
+        QFile::rename(whereNow, path);
+        const QFileInfo moved(whereNow);
+        QFile::remove(
+            moved.dir().filePath(QStringLiteral("../info/%1.trashinfo").arg(moved.fileName())));
+        qCDebug(lcPlatform) << "the trash put" << path << "in" << whereNow << ": put back";
+        return refused;
+    }
+    return {TrashOutcome::Trashed, {}};
 }
