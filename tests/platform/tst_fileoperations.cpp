@@ -6,19 +6,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 namespace {
 
-// Stops a copy after a number of blocks, as a user pressing Annuler would.
-class StopAfter : public CopyProgress
+// Stops a copy at its third block, as a user pressing Annuler would.
+struct StopAtThirdBlock : CopyProgress
 {
-public:
-    explicit StopAfter(int blocks)
-        : m_left(blocks)
-    {}
-    bool advance(qint64, qint64) override { return --m_left > 0; }
-
-private:
-    int m_left;
+    int left = 3;
+    bool advance(qint64, qint64) override { return --left > 0; }
 };
 
 QByteArray contentOf(const QString &path)
@@ -30,16 +26,7 @@ QByteArray contentOf(const QString &path)
 void write(const QString &path, const QByteArray &data)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(data), data.size());
-}
-
-QByteArray pattern(int size, char seed)
-{
-    QByteArray data(size, Qt::Uninitialized);
-    for (int i = 0; i < size; ++i)
-        data[i] = char(seed + i * 7);
-    return data;
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
 }
 
 } // namespace
@@ -50,19 +37,17 @@ class FileOperationsTest : public QObject
 
 private:
     QTemporaryDir m_root;
-    QString m_files;
 
-    QString file(const QString &name) const { return QDir(m_files).filePath(name); }
+    QString file(const QString &name) const { return m_root.filePath("files/" + name); }
     QStringList leftInFolder() const
     {
-        return QDir(m_files).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+        return QDir(file({})).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     }
     QString trash() const { return m_root.filePath(QStringLiteral("home/.qttest/share/Trash")); }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_root.isValid());
         // The desktop's trash follows the home folder; the test keeps it in its own folder.
         QVERIFY(QDir(m_root.path()).mkpath(QStringLiteral("home")));
         qputenv("HOME", QFile::encodeName(m_root.filePath(QStringLiteral("home"))));
@@ -70,147 +55,108 @@ private slots:
 
     void init()
     {
-        m_files = m_root.filePath(QStringLiteral("files"));
-        QDir(m_files).removeRecursively();
-        QVERIFY(QDir().mkpath(m_files));
+        QDir(file({})).removeRecursively();
+        QVERIFY(QDir().mkpath(file({})));
         QDir(trash()).removeRecursively();
         QFile::remove(trash());
     }
 
-    void copyWritesTheWholeSourceOverAnyDestination_data()
+    void copyReplacesTheDestinationOnlyWhenComplete_data()
     {
-        QTest::addColumn<int>("sourceSize");
-        QTest::addColumn<int>("oldDestinationSize"); // -1: none
-        QTest::newRow("new destination") << 300000 << -1;
-        QTest::newRow("longer destination replaced") << 5000 << 200000;
-        QTest::newRow("shorter destination replaced") << 200000 << 10;
-        QTest::newRow("empty source") << 0 << 100;
-    }
-    void copyWritesTheWholeSourceOverAnyDestination()
-    {
-        QFETCH(int, sourceSize);
-        QFETCH(int, oldDestinationSize);
-        const QByteArray data = pattern(sourceSize, 'a');
-        write(file("son.wav"), data);
-        if (oldDestinationSize >= 0)
-            write(file("copie.wav"), pattern(oldDestinationSize, 'z'));
-        DesktopFileOperations files(nullptr, 4096);
-        const CopyResult result = files.copy(file("son.wav"), file("copie.wav"));
-        QCOMPARE(result.outcome, CopyOutcome::Copied);
-        QCOMPARE(contentOf(file("copie.wav")), data);
-        QCOMPARE(leftInFolder(), (QStringList{"copie.wav", "son.wav"}));
-    }
-
-    void copyOntoItselfWritesNothing_data()
-    {
-        QTest::addColumn<QString>("link"); // how the destination names the source
-        QTest::newRow("same path") << "";
-        QTest::newRow("path with dots") << "dots";
-        QTest::newRow("symbolic link") << "symlink";
-        QTest::newRow("hard link") << "hardlink";
-    }
-    void copyOntoItselfWritesNothing()
-    {
-        QFETCH(QString, link);
-        const QByteArray data = pattern(50000, 'b');
-        write(file("a.wav"), data);
-        QString destination = file("a.wav");
-        if (link == "dots") {
-            destination = m_files + "/../files/./a.wav";
-        } else if (link == "symlink") {
-            destination = file("lien.wav");
-            QVERIFY(QFile::link(file("a.wav"), destination));
-        } else if (link == "hardlink") {
-            destination = file("dur.wav");
-            QCOMPARE(::link(QFile::encodeName(file("a.wav")).constData(),
-                            QFile::encodeName(destination).constData()),
-                     0);
-        }
-        const QStringList before = leftInFolder();
-        DesktopFileOperations files(nullptr, 4096);
-        QCOMPARE(files.copy(file("a.wav"), destination).outcome, CopyOutcome::SameFile);
-        QCOMPARE(contentOf(file("a.wav")), data);
-        QCOMPARE(leftInFolder(), before);
-    }
-
-    void unfinishedCopyLeavesTheDestinationAsItWas_data()
-    {
-        QTest::addColumn<bool>("destinationExists");
-        QTest::addColumn<QString>("destinationFolder");
+        QTest::addColumn<QString>("destination"); // how it is named and what stands there
+        QTest::addColumn<int>("oldSize");         // -1: nothing there before
+        QTest::addColumn<bool>("stop");
         QTest::addColumn<int>("outcome");
-        QTest::newRow("stopped, over a file") << true << "" << int(CopyOutcome::Cancelled);
-        QTest::newRow("stopped, new file") << false << "" << int(CopyOutcome::Cancelled);
-        QTest::newRow("missing folder") << false << "absent/" << int(CopyOutcome::Failed);
-        QTest::newRow("destination is a folder")
-            << false << "dossier.wav/" << int(CopyOutcome::Failed);
+        const int copied = int(CopyOutcome::Copied), same = int(CopyOutcome::SameFile);
+        const int failed = int(CopyOutcome::Failed);
+        QTest::newRow("new file") << "copie.wav" << -1 << false << copied;
+        QTest::newRow("longer file replaced") << "copie.wav" << 300000 << false << copied;
+        QTest::newRow("same path") << "son.wav" << -1 << false << same;
+        QTest::newRow("path with dots") << "../files/./son.wav" << -1 << false << same;
+        QTest::newRow("symbolic link") << "symlink" << -1 << false << same;
+        QTest::newRow("hard link") << "hardlink" << -1 << false << same;
+        QTest::newRow("stopped over a file")
+            << "copie.wav" << 1000 << true << int(CopyOutcome::Cancelled);
+        QTest::newRow("stopped, new file")
+            << "copie.wav" << -1 << true << int(CopyOutcome::Cancelled);
+        QTest::newRow("missing folder") << "absent/copie.wav" << -1 << false << failed;
+        QTest::newRow("a folder stands there") << "folder" << -1 << false << failed;
+        QTest::newRow("source gone")
+            << "copie.wav" << 1000 << false << int(CopyOutcome::SourceMissing);
     }
-    void unfinishedCopyLeavesTheDestinationAsItWas()
+    void copyReplacesTheDestinationOnlyWhenComplete()
     {
-        QFETCH(bool, destinationExists);
-        QFETCH(QString, destinationFolder);
+        QFETCH(QString, destination);
+        QFETCH(int, oldSize);
+        QFETCH(bool, stop);
         QFETCH(int, outcome);
-        write(file("grand.avi"), pattern(64 * 1024, 'c'));
-        const QByteArray old = pattern(1000, 'o');
-        const QString destination
-            = file(destinationFolder.isEmpty() ? "copie.avi" : destinationFolder);
-        if (destinationExists)
-            write(destination, old);
-        if (destinationFolder == "dossier.wav/")
-            QVERIFY(QDir().mkpath(destination));
-        const QStringList before = leftInFolder();
+        const QByteArray data(200000, 'a');
+        if (outcome != int(CopyOutcome::SourceMissing))
+            write(file("son.wav"), data);
+        QString target = file(destination);
+        if (destination == "symlink")
+            QVERIFY(QFile::link(file("son.wav"), target));
+        if (destination == "hardlink")
+            QCOMPARE(::link(QFile::encodeName(file("son.wav")), QFile::encodeName(target)), 0);
+        if (destination == "folder")
+            QVERIFY(QDir().mkpath(target));
+        const QByteArray old = oldSize < 0 ? contentOf(target) : QByteArray(oldSize, 'z');
+        if (oldSize >= 0)
+            write(target, old);
+        QStringList expected = leftInFolder();
+        if (outcome == int(CopyOutcome::Copied) && oldSize < 0)
+            expected = QStringList{"copie.wav", "son.wav"};
+
         DesktopFileOperations files(
-            [](const QString &, qint64) { return std::make_unique<StopAfter>(3); }, 4096);
-        const QString target = destinationFolder == "absent/" ? destination + "x.avi" : destination;
-        const CopyResult result = files.copy(file("grand.avi"), target);
+            [stop](const QString &, qint64) -> std::unique_ptr<CopyProgress> {
+                return stop ? std::make_unique<StopAtThirdBlock>() : nullptr;
+            },
+            4096);
+        const CopyResult result = files.copy(file("son.wav"), target);
         QCOMPARE(int(result.outcome), outcome);
-        if (result.outcome == CopyOutcome::Failed)
+        QCOMPARE(contentOf(target), outcome == int(CopyOutcome::Copied) ? data : old);
+        QCOMPARE(leftInFolder(), expected);
+        if (outcome == int(CopyOutcome::Failed))
             QVERIFY2(result.message.contains("n'a pas pu être copié"), qPrintable(result.message));
-        if (destinationExists)
-            QCOMPARE(contentOf(destination), old);
-        QCOMPARE(leftInFolder(), before);
     }
 
-    void vanishedSourceCopiesNothing()
+    void trashTakesTheFileOrLeavesIt_data()
     {
-        DesktopFileOperations files(nullptr, 4096);
-        QCOMPARE(files.copy(file("parti.wav"), file("copie.wav")).outcome,
-                 CopyOutcome::SourceMissing);
-        QVERIFY(leftInFolder().isEmpty());
+        QTest::addColumn<bool>("trashUsable");
+        QTest::addColumn<bool>("fileThere");
+        QTest::addColumn<int>("outcome");
+        QTest::newRow("trashed") << true << true << int(TrashOutcome::Trashed);
+        QTest::newRow("no trash can be made") << false << true << int(TrashOutcome::Refused);
+        QTest::newRow("file gone") << true << false << int(TrashOutcome::Missing);
     }
-
-    void readOnlyFileBecomesWritable()
+    void trashTakesTheFileOrLeavesIt()
     {
-        write(file("protege.mid"), "MThd");
-        QVERIFY(QFile::setPermissions(file("protege.mid"), QFileDevice::ReadOwner));
+        QFETCH(bool, trashUsable);
+        QFETCH(bool, fileThere);
+        QFETCH(int, outcome);
+        const QString path = file("vieux.wav");
+        if (fileThere) {
+            write(path, "RIFF");
+            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        }
+        if (!trashUsable) {
+            // A plain file stands where the trash folder would go.
+            QVERIFY(QDir().mkpath(QFileInfo(trash()).path()));
+            write(trash(), "pas un dossier");
+        }
         DesktopFileOperations files;
-        QVERIFY(files.clearAttributes(file("protege.mid")));
-        QVERIFY(QFile::permissions(file("protege.mid")) & QFileDevice::WriteOwner);
-        QVERIFY(!files.clearAttributes(file("absent.mid")));
-    }
-
-    void deletedFileGoesToTheTrash()
-    {
-        write(file("vieux.wav"), "RIFF");
-        DesktopFileOperations files;
-        QCOMPARE(files.moveToTrash(file("vieux.wav")).outcome, TrashOutcome::Trashed);
-        QVERIFY(!QFile::exists(file("vieux.wav")));
-        QCOMPARE(contentOf(trash() + "/files/vieux.wav"), QByteArray("RIFF"));
-        QVERIFY(QFile::exists(trash() + "/info/vieux.wav.trashinfo"));
-    }
-
-    void refusedTrashLeavesTheFileInPlace()
-    {
-        write(file("garde.wav"), "RIFF");
-        // A trash that cannot be made: a plain file stands where its folder would go.
-        QVERIFY(QDir().mkpath(QFileInfo(trash()).path()));
-        write(trash(), "pas un dossier");
-        DesktopFileOperations files;
-        const TrashResult result = files.moveToTrash(file("garde.wav"));
-        QCOMPARE(result.outcome, TrashOutcome::Refused);
-        QVERIFY2(result.message.contains("corbeille"), qPrintable(result.message));
-        QCOMPARE(contentOf(file("garde.wav")), QByteArray("RIFF"));
-        QCOMPARE(files.moveToTrash(file("garde.wav")).outcome, TrashOutcome::Refused);
-        QCOMPARE(files.moveToTrash(file("absent.wav")).outcome, TrashOutcome::Missing);
+        QCOMPARE(files.clearAttributes(path), fileThere);
+        if (fileThere)
+            QVERIFY(QFile::permissions(path) & QFileDevice::WriteOwner);
+        const TrashResult result = files.moveToTrash(path);
+        QCOMPARE(int(result.outcome), outcome);
+        const bool trashed = result.outcome == TrashOutcome::Trashed;
+        QCOMPARE(contentOf(path), QByteArray(fileThere && !trashed ? "RIFF" : "<missing>"));
+        QCOMPARE(contentOf(trash() + "/files/vieux.wav"),
+                 QByteArray(trashed ? "RIFF" : "<missing>"));
+        QCOMPARE(QFile::exists(trash() + "/info/vieux.wav.trashinfo"), trashed);
+        if (result.outcome == TrashOutcome::Refused)
+            QVERIFY2(result.message.contains("corbeille"), qPrintable(result.message));
     }
 };
 
