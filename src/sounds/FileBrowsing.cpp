@@ -8,6 +8,7 @@
 #include "controls/files/DriveList.h"
 #include "controls/files/FileList.h"
 #include "controls/files/FolderAccess.h"
+#include "core/Logging.h"
 #include "sounds/FileManagerMode.h"
 
 #include <QDir>
@@ -53,8 +54,11 @@ bool FileBrowsing::retry(const QString &place, const QString &systemMessage)
     request.icon = MessageIcon::Exclamation;
     request.buttons = MessageButtons::RetryCancel;
     request.title = m_context.general.TitreAppli;
-    request.text = QStringLiteral("Impossible de lire « %1 ».\n%2")
-                       .arg(QDir::toNativeSeparators(place), systemMessage);
+    // The system's own text is English here: the user gets a French one, the log the other.
+    request.text = QStringLiteral("Impossible de lire « %1 » : le lecteur n'est pas prêt, ou le "
+                                  "dossier n'existe plus ou ne vous est pas accessible.")
+                       .arg(QDir::toNativeSeparators(place));
+    qCDebug(lcApp) << "cannot list" << place << ":" << systemMessage;
     return m_context.platform.messages->ask(request) == MessageAnswer::Retry;
 }
 

@@ -89,6 +89,9 @@ void FilePreview::fileDoubleClicked()
         return;
     choose();
     m_media.setFileName(m_context.general.FichierChoisi);
+    // A file gone or unreadable since the listing keeps the window open, as a click does.
+    if (m_media.fileName().isEmpty())
+        return;
     emit closeRequested();
 }
 

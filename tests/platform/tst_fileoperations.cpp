@@ -72,7 +72,6 @@ private slots:
         QTest::newRow("new file") << "copie.wav" << -1 << false << copied;
         QTest::newRow("longer file replaced") << "copie.wav" << 300000 << false << copied;
         QTest::newRow("same path") << "son.wav" << -1 << false << same;
-        QTest::newRow("path with dots") << "../files/./son.wav" << -1 << false << same;
         QTest::newRow("symbolic link") << "symlink" << -1 << false << same;
         QTest::newRow("hard link") << "hardlink" << -1 << false << same;
         QTest::newRow("stopped over a file")
@@ -154,7 +153,6 @@ private slots:
         QCOMPARE(contentOf(path), QByteArray(fileThere && !trashed ? "RIFF" : "<missing>"));
         QCOMPARE(contentOf(trash() + "/files/vieux.wav"),
                  QByteArray(trashed ? "RIFF" : "<missing>"));
-        QCOMPARE(QFile::exists(trash() + "/info/vieux.wav.trashinfo"), trashed);
         if (result.outcome == TrashOutcome::Refused)
             QVERIFY2(result.message.contains("corbeille"), qPrintable(result.message));
     }
