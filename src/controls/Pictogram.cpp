@@ -396,6 +396,22 @@ void paintPictogram(QPainter &painter, Pictogram pictogram, const QRectF &box, c
         pen.line(0.32, 0.9, 0.68, 0.9, 0.07);
         break;
     }
+    case Pictogram::HandBackKeep:
+    case Pictogram::HandBackClose: {
+        window(pen, 0.06, 0.42, 0.56, 0.5);
+        QPainterPath arrow(QPointF(0.8, 0.3));
+        arrow.quadTo(QPointF(0.8, 0.72), QPointF(0.4, 0.72));
+        pen.stroke(arrow, 0.09);
+        pen.fill(arrowHead(arrow, 0.2));
+        // What becomes of the window the animation comes from: an icon, or nothing.
+        if (pictogram == Pictogram::HandBackKeep) {
+            pen.line(0.66, 0.12, 0.94, 0.12, 0.09);
+        } else {
+            pen.line(0.7, 0.04, 0.9, 0.22, 0.08);
+            pen.line(0.9, 0.04, 0.7, 0.22, 0.08);
+        }
+        break;
+    }
     }
     painter.restore();
 }

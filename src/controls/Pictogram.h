@@ -17,30 +17,32 @@ enum class Pictogram {
     StepBack,
     StepForward,
     ToEnd,
-    Open,        // folder
-    Film,        // animation file
-    Note,        // music
-    Speaker,     // sound / volume
-    Speed,       // gauge
-    Zoom,        // magnifier
-    Multiview,   // grid of panes
-    Slideshow,   // stacked frames
+    Open,      // folder
+    Film,      // animation file
+    Note,      // music
+    Speaker,   // sound / volume
+    Speed,     // gauge
+    Zoom,      // magnifier
+    Multiview, // grid of panes
+    Slideshow, // stacked frames
     SlideshowStop,
-    Settings,    // sliders
-    FlcModule,   // film reel
-    FlcMenu,     // small reel with arrow
-    Restore,     // window with arrows
-    Screen,      // background screen
-    Info,        // "i"
-    Help,        // "?"
-    Ok,          // tick
-    Cancel,      // cross
-    Close,       // exit door / cross
-    Players,     // media players menu
+    Settings,  // sliders
+    FlcModule, // film reel
+    FlcMenu,   // small reel with arrow
+    Restore,   // window with arrows
+    Screen,    // background screen
+    Info,      // "i"
+    Help,      // "?"
+    Ok,        // tick
+    Cancel,    // cross
+    Close,     // exit door / cross
+    Players,   // media players menu
     Copy,
     Trash,
     Clipboard,
-    Record       // sound recorder
+    Record,       // sound recorder
+    HandBackKeep, // arrow into a window, source kept as an icon
+    HandBackClose // arrow into a window, source closed
 };
 
 void paintPictogram(QPainter &painter, Pictogram pictogram, const QRectF &box, const QColor &ink);

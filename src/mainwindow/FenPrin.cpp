@@ -25,6 +25,7 @@
 #include "mainlayout/FenPrinLayout.h"
 #include "mainlayout/MainWindowLayout.h"
 #include "media/MediaWindow.h"
+#include "multiview/MultiviewOpener.h"
 #include "player/AnimationInfo.h"
 #include "player/FileSelection.h"
 #include "player/SettingsPanel.h"
@@ -97,6 +98,7 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
             &BackgroundScreen::unload);
     connect(m_outside, &OutsidePrograms::fileManagerRequested, this,
             [this] { FenMCI::openModal(m_context); });
+    new MultiviewOpener(*this, context);
 
     wireTitleBar();
     wireHelp();

@@ -3,10 +3,11 @@
 #include "colours/FenColors.h"
 #include "colours/FenFond.h"
 #include "dialogs/Apropos.h"
-#include "startup/Demarre2.h"
 #include "dialogs/Conseils.h"
 #include "mainwindow/FenPrin.h"
+#include "multiview/FenMultivu.h"
 #include "sounds/FenMCI.h"
+#include "startup/Demarre2.h"
 
 #include <functional>
 #include <map>
@@ -59,6 +60,12 @@ const std::map<QString, Loader> &loaders()
         {QStringLiteral("Apropos"),
          [](AppContext &c) {
              auto *w = new Apropos(c);
+             w->load();
+             return static_cast<Form *>(w);
+         }},
+        {QStringLiteral("FenMultivu"),
+         [](AppContext &c) {
+             auto *w = new FenMultivu(c);
              w->load();
              return static_cast<Form *>(w);
          }},

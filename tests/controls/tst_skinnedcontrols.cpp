@@ -327,7 +327,7 @@ void TestSkinnedControls::longCaptionWraps()
 
 void TestSkinnedControls::pictureButtonIsNeverBlank()
 {
-    for (int value = int(Pictogram::Play); value <= int(Pictogram::Record); ++value) {
+    for (int value = int(Pictogram::Play); value <= int(Pictogram::HandBackClose); ++value) {
         ZarnBttn control;
         control.resize(40, 32);
         control.setGradientColorStart(0);
