@@ -1,5 +1,10 @@
 #include "ProcessLauncher.h"
 
+LaunchCommand LaunchCommand::of(const QString &program, const QStringList &arguments)
+{
+    return {program, arguments, (QStringList{program} + arguments).join(QLatin1Char(' '))};
+}
+
 QStringList ProcessLauncher::split(const QString &commandLine)
 {
     QStringList words;

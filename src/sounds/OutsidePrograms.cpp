@@ -60,18 +60,21 @@ OutsidePrograms::OutsidePrograms(Form &window, FenPrinState &state, CommonDialog
     connect(window.button(QStringLiteral("CmdMPAvi")), &ZarnBttn::clicked, this,
             [this] { togglePlayersMenu(true); });
     connect(window.button(QStringLiteral("mnuActiveMovie")), &ZarnBttn::clicked, this, [this] {
-        playWith(QStringLiteral(
-            "C:\\WINDOWS\\RUNDLL32.EXE C:\\WINDOWS\\SYSTEM\\amovie.ocx,RunDll /play "));
+        playWith(
+            QStringLiteral("C:\\WINDOWS\\RUNDLL32.EXE"),
+            {QStringLiteral("C:\\WINDOWS\\SYSTEM\\amovie.ocx,RunDll"), QStringLiteral("/play")});
     });
     connect(window.button(QStringLiteral("mnuLectMulti")), &ZarnBttn::clicked, this, [this] {
         hideMenu();
         start(QStringLiteral("mplayer.exe "));
     });
     connect(window.button(QStringLiteral("mnuMPlayer")), &ZarnBttn::clicked, this, [this] {
-        playWith(QStringLiteral("C:\\Program Files\\Windows Media Player\\mplayer2.exe /play "));
+        playWith(QStringLiteral("C:\\Program Files\\Windows Media Player\\mplayer2.exe"),
+                 {QStringLiteral("/play")});
     });
     connect(window.button(QStringLiteral("mnuWMPlayer")), &ZarnBttn::clicked, this, [this] {
-        playWith(QStringLiteral("C:\\Program Files\\Windows Media Player\\wmplayer.exe /play "));
+        playWith(QStringLiteral("C:\\Program Files\\Windows Media Player\\wmplayer.exe"),
+                 {QStringLiteral("/play")});
     });
     connect(window.button(QStringLiteral("mnuAnnul2")), &ZarnBttn::clicked, this,
             &OutsidePrograms::hideMenu);
@@ -90,9 +93,15 @@ QString OutsidePrograms::inProgramFolder(const QString &relative) const
 
 void OutsidePrograms::start(const QString &commandLine)
 {
-    const LaunchResult result = m_context.platform.launcher->start(commandLine);
+    // Each of these lines names one program, blanks and all, and hands it nothing.
+    start(LaunchCommand{commandLine.trimmed(), {}, commandLine});
+}
+
+void OutsidePrograms::start(const LaunchCommand &command)
+{
+    const LaunchResult result = m_context.platform.launcher->start(command);
     if (result.status != LaunchStatus::Started)
-        qCDebug(lcApp) << "outside program not started:" << commandLine;
+        qCDebug(lcApp) << "outside program not started:" << command.line;
 }
 
 void OutsidePrograms::hideMenu()
@@ -114,7 +123,7 @@ void OutsidePrograms::togglePlayersMenu(bool forAnimations)
     menu->raise();
 }
 
-void OutsidePrograms::playWith(const QString &commandPrefix)
+void OutsidePrograms::playWith(const QString &program, const QStringList &options)
 {
     hideMenu();
     CommonDialogState &d = m_dialog.state();
@@ -131,13 +140,15 @@ void OutsidePrograms::playWith(const QString &commandPrefix)
     }
     d.filterIndex = m_state.IndexFiltre;
     m_dialog.showOpen();
-    start(commandPrefix + d.fileName);
+    const QString prefix = (QStringList{program} + options).join(QLatin1Char(' '));
+    start(LaunchCommand{program, options + QStringList{d.fileName},
+                        prefix + QLatin1Char(' ') + d.fileName});
 }
 
 void OutsidePrograms::startImages()
 {
-    const LaunchResult result
-        = m_context.platform.launcher->start(inProgramFolder(QStringLiteral("galerix.pif")));
+    const LaunchResult result = m_context.platform.launcher->start(
+        LaunchCommand::of(inProgramFolder(QStringLiteral("galerix.pif"))));
     if (result.status == LaunchStatus::Started)
         return;
     MessageRequest request;

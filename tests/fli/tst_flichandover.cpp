@@ -100,7 +100,9 @@ private slots:
         QFETCH(QString, file);
         QFETCH(int, count);
         QFETCH(QString, expected);
-        QCOMPARE(FlicCommands::player(programFolder, separator, file, count), expected);
+        const LaunchCommand command = FlicCommands::player(programFolder, separator, file, count);
+        QCOMPARE(command.line, expected);
+        QCOMPARE(command.arguments, (QStringList{file, "-L" + QString::number(count)}));
     }
 
     void moduleCommandLine_data()
@@ -118,7 +120,10 @@ private slots:
         QFETCH(QString, programFolder);
         QFETCH(QChar, separator);
         QFETCH(QString, expected);
-        QCOMPARE(FlicCommands::module(programFolder, separator), expected);
+        const LaunchCommand command = FlicCommands::module(programFolder, separator);
+        QCOMPARE(command.line, expected);
+        QCOMPARE(command.program, expected);
+        QVERIFY(command.arguments.isEmpty());
     }
 
     void moduleIsBroughtForwardOrStarted_data()
@@ -194,6 +199,28 @@ private slots:
         QCOMPARE(asked.state.filterIndex, 4);
         QCOMPARE(asked.state.flags, 4);
         QCOMPARE(launcher().started, QStringList{"/opt/kinovue/Play.exe " + file + option});
+        QCOMPARE(launcher().commands.last().arguments, (QStringList{file, option.trimmed()}));
+    }
+
+    void chosenNameReachesThePlayerAsOneArgument_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("toolkit options and quotes")
+            << "x -platformpluginpath /some/folder -platform bogus \"y\".flc";
+        QTest::newRow("two blanks and a tab") << "a  b\tc.flc";
+        QTest::newRow("leading dash") << "-L2";
+    }
+
+    void chosenNameReachesThePlayerAsOneArgument()
+    {
+        QFETCH(QString, name);
+        const QString file = QDir(m_flics).filePath(name);
+        h->fakes.dialogs->replies.enqueue({true, file});
+        click("CmdFLI1");
+        click("mnuFich1FLI");
+        QCOMPARE(launcher().commands.size(), 1);
+        QCOMPARE(launcher().commands.first().program, QStringLiteral("/opt/kinovue/Play.exe"));
+        QCOMPARE(launcher().commands.first().arguments, (QStringList{file, "-L1"}));
     }
 
     void cancelledDialogHandsOverTheLastFileOfTheSharedDialog()
