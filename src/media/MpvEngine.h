@@ -64,6 +64,10 @@ private:
     void handleEvent(const mpv_event &event);
     void onTimePos(double seconds);
     void onEndReached();
+    bool coreAtEnd() const;
+    void armEndCheck();
+    void checkEnd();
+    void finishForward();
     void renderFrame();
     void readMediaFacts();
     void seekSeconds(double seconds);
@@ -97,6 +101,11 @@ private:
     bool m_repeat = false;
     int m_wraps = 0;
     double m_speed = 1.0;
+
+    // The end of a forward play, should mpv's report of it never come: due from the known
+    // length, then again while the position still moves.
+    QTimer *m_endTimer = nullptr;
+    double m_endCheckPosition = -1.0;
 
     QTimer *m_backwardTimer = nullptr;
     double m_backwardTo = 0.0;
