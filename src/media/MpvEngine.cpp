@@ -39,6 +39,12 @@ constexpr const char *Options[][2] = {
     {"audio-file-auto", "no"},
     {"sub-auto", "no"},
     {"cover-art-auto", "no"}, // no listing of the file's folder at each open
+    // The file given is the file played: a playlist, an edit list or a stream manifest inside
+    // it names other files or addresses, which are not opened (nor is any network protocol
+    // reached from a local file).
+    {"access-references", "no"},
+    {"load-unsafe-playlists", "no"},
+    {"demuxer-lavf-o", "protocol_whitelist=file"},
     // A picture is handed over when it is due, not 50 ms early: drawing it blocks our thread
     // until then, which, with several windows playing, leaves no time to paint.
     {"video-timing-offset", "0"},
@@ -68,6 +74,9 @@ constexpr const char *Volume = "volume";
 constexpr const char *LoadFile = "loadfile";
 constexpr const char *Replace = "replace";
 constexpr const char *StartAt = "start=";
+// Our own timeline is an edit list: its load alone may open the file it names.
+constexpr const char *FollowReferences = "access-references=yes";
+constexpr char OptionSeparator = ',';
 constexpr const char *Stop = "stop";
 constexpr const char *Seek = "seek";
 constexpr const char *SeekExact = "absolute+exact";
@@ -232,8 +241,12 @@ bool MpvEngine::open(const QString &path)
 bool MpvEngine::load(Form form, double start)
 {
     const QByteArray url = form == Form::Timeline ? timelineUrl() : m_path.toUtf8();
-    const QByteArray options
-        = start > 0.0 ? Mpv::StartAt + QByteArray::number(start, 'f', 6) : QByteArray();
+    QByteArrayList optionList;
+    if (start > 0.0)
+        optionList << Mpv::StartAt + QByteArray::number(start, 'f', 6);
+    if (form == Form::Timeline)
+        optionList << Mpv::FollowReferences;
+    const QByteArray options = optionList.join(Mpv::OptionSeparator);
     const char *command[]
         = {Mpv::LoadFile, url.constData(), Mpv::Replace, options.constData(), nullptr};
     m_form = form;

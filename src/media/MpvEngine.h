@@ -49,6 +49,8 @@ public:
     void setSpeed(double factor) override;
     void setVolume(double level) override;
     QImage frame() const override;
+    // Whether mpv holds the repeating timeline rather than the file itself (for tests).
+    bool onTimeline() const { return m_form == Form::Timeline; }
 
 private:
     enum class Load { Idle, Requested, Started, Loaded, Ready, Failed };
