@@ -1,10 +1,13 @@
 #include "TestMain.h"
 
 #include "platform/desktop/QSettingsStore.h"
+#include "platform/fake/FakePlatform.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 namespace {
@@ -211,17 +214,117 @@ private slots:
         QVERIFY(QDir(m_dir->path()).isEmpty());
     }
 
-    void unwritableFolderIsSilent()
+    void unwritableFolderSaysSoOnce()
     {
         // A file where the application's folder should be: nothing can be written there.
         QFile blocker(m_dir->path() + "/Kinovue ST");
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        QSettingsStore store(m_dir->path());
+        FakeMessageBox messages;
+        QSettingsStore store(m_dir->path(), &messages);
         store.write(App, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
+        store.write(App, QStringLiteral("S"), QStringLiteral("L"), QStringLiteral("w"));
         QCOMPARE(store.read(App, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d")),
                  QStringLiteral("d"));
+        QCOMPARE(messages.asked.size(), 1);
+        QVERIFY(messages.asked.first().text.contains(
+            QStringLiteral("ne peuvent pas être enregistrées")));
         store.removeApplication(App);
+    }
+
+    void unreadableFileIsSetAsideNotOverwritten_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QByteArray text;
+        for (int i = 0; i < 700; ++i)
+            text += "des mots sans signe égal, ligne " + QByteArray::number(i) + "\n";
+        QTest::newRow("20 KB of plain text") << text;
+        QTest::newRow("binary") << QByteArray("\x00\xff[\x01=\x02\n\xfe\xfd", 10);
+        const QString ini = QStringLiteral("[Conseils du jour]\nConseil au démarrage=Non\n");
+        QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+        QTest::newRow("UTF-16") << QByteArray(utf16(ini));
+        QByteArray large = "[Conseils du jour]\nConseil au d\xc3\xa9marrage=Non\n";
+        while (large.size() <= QSettingsStore::LargestReadable)
+            large += "; " + QByteArray(100, 'x') + "\n";
+        QTest::newRow("larger than any file we write") << large;
+    }
+
+    void unreadableFileIsSetAsideNotOverwritten()
+    {
+        QFETCH(QByteArray, content);
+        const QString file = m_dir->path() + "/Kinovue ST/Kinovue ST.ini";
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+        const QString tips = QStringLiteral("Conseils du jour");
+        const QString atStart = QStringLiteral("Conseil au démarrage");
+
+        FakeMessageBox messages;
+        QSettingsStore store(m_dir->path(), &messages);
+        QCOMPARE(store.read(App, tips, atStart, QStringLiteral("Oui")), QStringLiteral("Oui"));
+        QElapsedTimer clock;
+        clock.start();
+        store.write(App, tips, atStart, QStringLiteral("Oui"));
+        store.write(App, Colours, QStringLiteral("Autres textes"), QStringLiteral("255"));
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+
+        QCOMPARE(readAll(file + ".illisible"), content);
+        QCOMPARE(store.read(App, tips, atStart, QString()), QStringLiteral("Oui"));
+        QCOMPARE(store.read(App, Colours, QStringLiteral("Autres textes"), QString()),
+                 QStringLiteral("255"));
+        QCOMPARE(messages.asked.size(), 1);
+        QVERIFY(messages.asked.first().text.contains(QStringLiteral("illisible")));
+
+        // A second unreadable file does not replace the first one kept.
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\x00\x01", 2);
+        f.close();
+        QSettingsStore again(m_dir->path());
+        again.write(App, tips, atStart, QStringLiteral("Non"));
+        QCOMPARE(readAll(file + ".illisible"), content);
+        QCOMPARE(readAll(file + ".illisible2"), QByteArray("\x00\x01", 2));
+    }
+
+    void handEditedFileKeepsEveryOtherLine()
+    {
+        const QString file = m_dir->path() + "/Kinovue ST/Kinovue ST.ini";
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        const QByteArray before = "; mes couleurs, choisies le 3 mars\n"
+                                  "[Couleurs de l'interface]\n"
+                                  "; le fond\n"
+                                  "Fond des fen\xc3\xaatres=255\n"
+                                  "Autres%20textes=&HFFFFFF\n"
+                                  "\n"
+                                  "[Autre]\n"
+                                  "cl\xc3\xa9=valeur ; gard\xc3\xa9"
+                                  "e\n";
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+        f.close();
+        QSettingsStore store(m_dir->path());
+        store.write(App, Colours, QStringLiteral("Fond des fenêtres"), QStringLiteral("65280"));
+        store.write(App, Colours, QStringLiteral("Autres textes"), QStringLiteral("0"));
+        store.write(App, QStringLiteral("Conseils du jour"), QStringLiteral("Conseil au démarrage"),
+                    QStringLiteral("Non"));
+
+        const QList<QByteArray> lines = readAll(file).split('\n');
+        QCOMPARE(lines.mid(0, 3), before.split('\n').mid(0, 3));
+        QCOMPARE(lines.count("; le fond"), 1);
+        QVERIFY(lines.contains("cl\xc3\xa9=valeur ; gard\xc3\xa9"
+                               "e"));
+        QSettingsStore reader(m_dir->path());
+        QCOMPARE(reader.read(App, Colours, QStringLiteral("Fond des fenêtres"), QString()),
+                 QStringLiteral("65280"));
+        QCOMPARE(reader.read(App, Colours, QStringLiteral("Autres textes"), QString()),
+                 QStringLiteral("0"));
+        QCOMPARE(reader.read(App, QStringLiteral("Conseils du jour"),
+                             QStringLiteral("Conseil au démarrage"), QString()),
+                 QStringLiteral("Non"));
+        // Changed in place: one line each, not a second copy.
+        QCOMPARE(lines.size(), before.split('\n').size() + 3);
     }
 
     void handEditedListValueReadsAsText()
