@@ -202,27 +202,6 @@ private slots:
         QCOMPARE(launcher().commands.last().arguments, (QStringList{file, option.trimmed()}));
     }
 
-    void chosenNameReachesThePlayerAsOneArgument_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("toolkit options and quotes")
-            << "x -platformpluginpath /some/folder -platform bogus \"y\".flc";
-        QTest::newRow("two blanks and a tab") << "a  b\tc.flc";
-        QTest::newRow("leading dash") << "-L2";
-    }
-
-    void chosenNameReachesThePlayerAsOneArgument()
-    {
-        QFETCH(QString, name);
-        const QString file = QDir(m_flics).filePath(name);
-        h->fakes.dialogs->replies.enqueue({true, file});
-        click("CmdFLI1");
-        click("mnuFich1FLI");
-        QCOMPARE(launcher().commands.size(), 1);
-        QCOMPARE(launcher().commands.first().program, QStringLiteral("/opt/kinovue/Play.exe"));
-        QCOMPARE(launcher().commands.first().arguments, (QStringList{file, "-L1"}));
-    }
-
     void cancelledDialogHandsOverTheLastFileOfTheSharedDialog()
     {
         // An animation chosen through the shared dialog for the media window.

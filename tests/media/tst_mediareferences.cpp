@@ -40,31 +40,19 @@ void TestMediaReferences::referencesInsideAFileAreNotFollowed_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("content"); // %1: an address on the listener, %2: a local AVI
-    QTest::newRow("M3U playlist saved as .avi") << "liste.avi"
-                                                << "#EXTM3U\n#EXTINF:1,x\n%1/a.avi\n";
-    QTest::newRow("plain playlist saved as .avi") << "nue.avi"
-                                                  << "%1/b.avi\n";
-    QTest::newRow("PLS playlist saved as .mpg")
-        << "liste.mpg"
-        << "[playlist]\nNumberOfEntries=1\nFile1=%1/c.mpg\n";
-    QTest::newRow("mpv edit list saved as .avi") << "montage.avi"
-                                                 << "# mpv EDL v0\n%1/d.avi\n";
-    QTest::newRow("HLS playlist saved as .mpg")
+    // Each made an HTTP request, or played the local AVI in its place, before references
+    // were turned off.
+    QTest::newRow("M3U playlist as .avi") << "liste.avi"
+                                          << "#EXTM3U\n#EXTINF:1,x\n%1/a.avi\n";
+    QTest::newRow("PLS playlist as .mpg") << "liste.mpg"
+                                          << "[playlist]\nFile1=%1/c.mpg\n";
+    QTest::newRow("mpv edit list as .avi") << "montage.avi"
+                                           << "# mpv EDL v0\n%1/d.avi\n";
+    QTest::newRow("HLS playlist as .mpg")
         << "flux.mpg"
         << "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:1\n#EXTINF:1.0,\n%1/e.ts\n"
            "#EXT-X-ENDLIST\n";
-    QTest::newRow("concatenation script saved as .mov")
-        << "suite.mov"
-        << "ffconcat version 1.0\nfile '%1/f.avi'\n";
-    QTest::newRow("DASH manifest saved as .avi")
-        << "dash.avi"
-        << "<?xml version=\"1.0\"?><MPD xmlns=\"urn:mpeg:dash:schema:mpd:2011\" type=\"static\" "
-           "mediaPresentationDuration=\"PT1S\" minBufferTime=\"PT1S\"><Period><AdaptationSet "
-           "mimeType=\"video/mp4\"><Representation id=\"1\" bandwidth=\"1000\"><BaseURL>%1/g.mp4"
-           "</BaseURL></Representation></AdaptationSet></Period></MPD>\n";
-    QTest::newRow("playlist naming a local file") << "autre.avi"
-                                                  << "#EXTM3U\n%2\n";
-    QTest::newRow("edit list naming a local file") << "autre2.avi"
+    QTest::newRow("edit list naming a local file") << "autre.avi"
                                                    << "# mpv EDL v0\n%2\n";
 }
 

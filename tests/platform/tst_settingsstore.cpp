@@ -217,114 +217,81 @@ private slots:
     void unwritableFolderSaysSoOnce()
     {
         // A file where the application's folder should be: nothing can be written there.
-        QFile blocker(m_dir->path() + "/Kinovue ST");
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        writeFile(m_dir->path() + "/Kinovue ST", {});
         FakeMessageBox messages;
         QSettingsStore store(m_dir->path(), &messages);
-        store.write(App, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
-        store.write(App, QStringLiteral("S"), QStringLiteral("L"), QStringLiteral("w"));
-        QCOMPARE(store.read(App, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d")),
-                 QStringLiteral("d"));
+        store.write(App, "S", "K", "v");
+        store.write(App, "S", "L", "w");
+        QCOMPARE(store.read(App, "S", "K", "d"), QStringLiteral("d"));
         QCOMPARE(messages.asked.size(), 1);
-        QVERIFY(messages.asked.first().text.contains(
-            QStringLiteral("ne peuvent pas être enregistrées")));
-        store.removeApplication(App);
+        QVERIFY(messages.asked.first().text.contains("ne peuvent pas être enregistrées"));
     }
 
     void unreadableFileIsSetAsideNotOverwritten_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QByteArray text;
-        for (int i = 0; i < 700; ++i)
-            text += "des mots sans signe égal, ligne " + QByteArray::number(i) + "\n";
-        QTest::newRow("20 KB of plain text") << text;
+        QTest::newRow("20 KB of plain text")
+            << QByteArray("des mots sans signe égal\n").repeated(800);
         QTest::newRow("binary") << QByteArray("\x00\xff[\x01=\x02\n\xfe\xfd", 10);
-        const QString ini = QStringLiteral("[Conseils du jour]\nConseil au démarrage=Non\n");
         QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
-        QTest::newRow("UTF-16") << QByteArray(utf16(ini));
-        QByteArray large = "[Conseils du jour]\nConseil au d\xc3\xa9marrage=Non\n";
-        while (large.size() <= QSettingsStore::LargestReadable)
-            large += "; " + QByteArray(100, 'x') + "\n";
-        QTest::newRow("larger than any file we write") << large;
+        QTest::newRow("UTF-16") << QByteArray(
+            utf16(u"[Conseils du jour]\nConseil au démarrage=Non\n"));
+        QTest::newRow("larger than any file we write")
+            << "[Conseils du jour]\nConseil au d\xc3\xa9marrage=Non\n"
+                   + QByteArray("; commentaire\n")
+                         .repeated(QSettingsStore::LargestReadable / 14 + 1);
     }
 
     void unreadableFileIsSetAsideNotOverwritten()
     {
         QFETCH(QByteArray, content);
         const QString file = m_dir->path() + "/Kinovue ST/Kinovue ST.ini";
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
-        f.close();
-        const QString tips = QStringLiteral("Conseils du jour");
-        const QString atStart = QStringLiteral("Conseil au démarrage");
-
+        writeFile(file, content);
         FakeMessageBox messages;
         QSettingsStore store(m_dir->path(), &messages);
-        QCOMPARE(store.read(App, tips, atStart, QStringLiteral("Oui")), QStringLiteral("Oui"));
+        QCOMPARE(store.read(App, "Conseils du jour", "Conseil au démarrage", "Oui"), "Oui");
         QElapsedTimer clock;
         clock.start();
-        store.write(App, tips, atStart, QStringLiteral("Oui"));
-        store.write(App, Colours, QStringLiteral("Autres textes"), QStringLiteral("255"));
+        store.write(App, "Conseils du jour", "Conseil au démarrage", "Oui");
+        store.write(App, Colours, "Autres textes", "255");
         QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
 
         QCOMPARE(readAll(file + ".illisible"), content);
-        QCOMPARE(store.read(App, tips, atStart, QString()), QStringLiteral("Oui"));
-        QCOMPARE(store.read(App, Colours, QStringLiteral("Autres textes"), QString()),
-                 QStringLiteral("255"));
+        QCOMPARE(store.read(App, "Conseils du jour", "Conseil au démarrage", {}), "Oui");
+        QCOMPARE(store.read(App, Colours, "Autres textes", {}), "255");
         QCOMPARE(messages.asked.size(), 1);
-        QVERIFY(messages.asked.first().text.contains(QStringLiteral("illisible")));
+        QVERIFY(messages.asked.first().text.contains("illisible"));
 
         // A second unreadable file does not replace the first one kept.
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("\x00\x01", 2);
-        f.close();
-        QSettingsStore again(m_dir->path());
-        again.write(App, tips, atStart, QStringLiteral("Non"));
+        writeFile(file, "\x01");
+        QSettingsStore(m_dir->path()).write(App, "S", "K", "v");
         QCOMPARE(readAll(file + ".illisible"), content);
-        QCOMPARE(readAll(file + ".illisible2"), QByteArray("\x00\x01", 2));
+        QCOMPARE(readAll(file + ".illisible2"), "\x01");
     }
 
     void handEditedFileKeepsEveryOtherLine()
     {
         const QString file = m_dir->path() + "/Kinovue ST/Kinovue ST.ini";
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-        const QByteArray before = "; mes couleurs, choisies le 3 mars\n"
-                                  "[Couleurs de l'interface]\n"
-                                  "; le fond\n"
-                                  "Fond des fen\xc3\xaatres=255\n"
-                                  "Autres%20textes=&HFFFFFF\n"
-                                  "\n"
-                                  "[Autre]\n"
-                                  "cl\xc3\xa9=valeur ; gard\xc3\xa9"
+        const QByteArray before = "; mes couleurs\n[Couleurs de l'interface]\n; le fond\n"
+                                  "Fond des fen\xc3\xaatres=255\nAutres%20textes=&HFFFFFF\n\n"
+                                  "[Autre]\nk=v ; gard\xc3\xa9"
                                   "e\n";
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(before);
-        f.close();
+        writeFile(file, before);
         QSettingsStore store(m_dir->path());
-        store.write(App, Colours, QStringLiteral("Fond des fenêtres"), QStringLiteral("65280"));
-        store.write(App, Colours, QStringLiteral("Autres textes"), QStringLiteral("0"));
-        store.write(App, QStringLiteral("Conseils du jour"), QStringLiteral("Conseil au démarrage"),
-                    QStringLiteral("Non"));
+        store.write(App, Colours, "Fond des fenêtres", "65280");
+        store.write(App, Colours, "Autres textes", "0");
+        store.write(App, "Conseils du jour", "Conseil au démarrage", "Non");
 
-        const QList<QByteArray> lines = readAll(file).split('\n');
-        QCOMPARE(lines.mid(0, 3), before.split('\n').mid(0, 3));
-        QCOMPARE(lines.count("; le fond"), 1);
-        QVERIFY(lines.contains("cl\xc3\xa9=valeur ; gard\xc3\xa9"
-                               "e"));
+        // Changed in place, one line each; comments and the other section as they were.
+        const QList<QByteArray> was = before.split('\n');
+        const QList<QByteArray> now = readAll(file).split('\n');
+        QCOMPARE(now.size(), was.size() + 3);
+        for (int line : {0, 1, 2, 5, 6, 7})
+            QCOMPARE(now.at(line), was.at(line));
         QSettingsStore reader(m_dir->path());
-        QCOMPARE(reader.read(App, Colours, QStringLiteral("Fond des fenêtres"), QString()),
-                 QStringLiteral("65280"));
-        QCOMPARE(reader.read(App, Colours, QStringLiteral("Autres textes"), QString()),
-                 QStringLiteral("0"));
-        QCOMPARE(reader.read(App, QStringLiteral("Conseils du jour"),
-                             QStringLiteral("Conseil au démarrage"), QString()),
-                 QStringLiteral("Non"));
-        // Changed in place: one line each, not a second copy.
-        QCOMPARE(lines.size(), before.split('\n').size() + 3);
+        QCOMPARE(reader.read(App, Colours, "Fond des fenêtres", {}), "65280");
+        QCOMPARE(reader.read(App, Colours, "Autres textes", {}), "0");
+        QCOMPARE(reader.read(App, "Conseils du jour", "Conseil au démarrage", {}), "Non");
     }
 
     void handEditedListValueReadsAsText()
@@ -340,6 +307,14 @@ private slots:
     }
 
 private:
+    static void writeFile(const QString &path, const QByteArray &content)
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+
     static QByteArray readAll(const QString &path)
     {
         QFile f(path);
