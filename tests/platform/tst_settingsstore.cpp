@@ -249,6 +249,12 @@ private slots:
         writeFile(file, content);
         FakeMessageBox messages;
         QSettingsStore store(m_dir->path(), &messages);
+        // The message lets other events run: by then the fresh file must hold the change.
+        QString whenTold;
+        messages.onAsk = [&](const MessageRequest &) {
+            whenTold = QSettingsStore(m_dir->path())
+                           .read(App, "Conseils du jour", "Conseil au démarrage", {});
+        };
         QCOMPARE(store.read(App, "Conseils du jour", "Conseil au démarrage", "Oui"), "Oui");
         QElapsedTimer clock;
         clock.start();
@@ -261,6 +267,7 @@ private slots:
         QCOMPARE(store.read(App, Colours, "Autres textes", {}), "255");
         QCOMPARE(messages.asked.size(), 1);
         QVERIFY(messages.asked.first().text.contains("illisible"));
+        QCOMPARE(whenTold, "Oui");
 
         // A second unreadable file does not replace the first one kept.
         writeFile(file, "\x01");

@@ -218,10 +218,12 @@ void QSettingsStore::write(const QString &application, const QString &section, c
 {
     const QString file = fileOf(application);
     QByteArray text;
+    QString setAsideAs;
     if (QFileInfo::exists(file)) {
         QFile current(file);
         if (!readable(file) || !current.open(QIODevice::ReadOnly)) {
-            if (!setAside(file))
+            setAsideAs = setAside(file);
+            if (setAsideAs.isEmpty())
                 return;
         } else {
             text = current.readAll();
@@ -236,6 +238,14 @@ void QSettingsStore::write(const QString &application, const QString &section, c
         saved = out.open(QIODevice::WriteOnly)
                 && out.write(withValue(text, section, key, header, entry)) >= 0 && out.commit();
     }
+    // Told only now, the file written: the message box lets other events run, and a write
+    // among them must find the file as this one left it.
+    if (saved && !setAsideAs.isEmpty() && !m_toldSetAside) {
+        m_toldSetAside = true;
+        tell(QStringLiteral("Le fichier des préférences « %1 » est illisible.\nIl a été conservé "
+                            "sous le nom « %2 » et un nouveau fichier a été créé.")
+                 .arg(QDir::toNativeSeparators(file), QFileInfo(setAsideAs).fileName()));
+    }
     if (saved)
         return;
     qCWarning(lcPlatform) << "settings not written:" << file;
@@ -248,30 +258,24 @@ void QSettingsStore::write(const QString &application, const QString &section, c
     }
 }
 
-bool QSettingsStore::setAside(const QString &file)
+QString QSettingsStore::setAside(const QString &file)
 {
     QString aside = file + AsideSuffix;
     for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
         aside = file + AsideSuffix + QString::number(n);
-    if (!QFile::rename(file, aside) && !QDir().rename(file, aside)) {
-        qCWarning(lcPlatform) << "settings file unreadable and not set aside, left as it is:"
-                              << file;
-        if (!m_toldNotSaved) {
-            m_toldNotSaved = true;
-            tell(QStringLiteral("Le fichier des préférences « %1 » est illisible et ne peut pas "
-                                "être mis de côté.\nLes changements ne seront pas enregistrés.")
-                     .arg(QDir::toNativeSeparators(file)));
-        }
-        return false;
+    if (QFile::rename(file, aside) || QDir().rename(file, aside)) {
+        qCWarning(lcPlatform) << "settings file unreadable, kept as" << aside
+                              << "and started afresh";
+        return aside;
     }
-    qCWarning(lcPlatform) << "settings file unreadable, kept as" << aside << "and started afresh";
-    if (!m_toldSetAside) {
-        m_toldSetAside = true;
-        tell(QStringLiteral("Le fichier des préférences « %1 » est illisible.\nIl a été conservé "
-                            "sous le nom « %2 » et un nouveau fichier a été créé.")
-                 .arg(QDir::toNativeSeparators(file), QFileInfo(aside).fileName()));
+    qCWarning(lcPlatform) << "settings file unreadable and not set aside, left as it is:" << file;
+    if (!m_toldNotSaved) {
+        m_toldNotSaved = true;
+        tell(QStringLiteral("Le fichier des préférences « %1 » est illisible et ne peut pas être "
+                            "mis de côté.\nLes changements ne seront pas enregistrés.")
+                 .arg(QDir::toNativeSeparators(file)));
     }
-    return true;
+    return {};
 }
 
 void QSettingsStore::tell(const QString &text)

@@ -33,8 +33,8 @@ public:
 
 private:
     bool readable(const QString &file) const;
-    // Moves an unreadable file out of the way; false when it stays where it is.
-    bool setAside(const QString &file);
+    // Moves an unreadable file out of the way: its new name, or empty when it stays put.
+    QString setAside(const QString &file);
     void tell(const QString &text);
 
     QString m_folder;
