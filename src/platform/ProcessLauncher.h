@@ -32,6 +32,4 @@ public:
     virtual ~ProcessLauncher() = default;
     virtual LaunchResult start(const LaunchCommand &command) = 0;
     virtual bool isRunning(qint64 id) const = 0;
-    // Cuts a command text on blanks, double quotes grouping: for reading records only.
-    static QStringList split(const QString &commandLine);
 };

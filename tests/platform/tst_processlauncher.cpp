@@ -43,27 +43,6 @@ class TestProcessLauncher : public QObject
     Q_OBJECT
 
 private slots:
-    void splitsOnBlanksWithQuotesGrouping_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("words");
-        QTest::newRow("player and options")
-            << "/kv/Play.exe /m/A.FLC -L1" << QStringList{"/kv/Play.exe", "/m/A.FLC", "-L1"};
-        QTest::newRow("trailing blank") << "sndvol32.exe " << QStringList{"sndvol32.exe"};
-        QTest::newRow("quoted path")
-            << "winhelp.exe \"/a b/Kinovue.hlp\"" << QStringList{"winhelp.exe", "/a b/Kinovue.hlp"};
-        QTest::newRow("runs of blanks") << "  a   b  " << QStringList{"a", "b"};
-        QTest::newRow("empty quotes are a word") << "a \"\" b" << QStringList{"a", "", "b"};
-        QTest::newRow("empty line") << "" << QStringList{};
-    }
-
-    void splitsOnBlanksWithQuotesGrouping()
-    {
-        QFETCH(QString, line);
-        QFETCH(QStringList, words);
-        QCOMPARE(ProcessLauncher::split(line), words);
-    }
-
     void resolvesProgramFolderBeforeSearchPath()
     {
         QTemporaryDir folder;
