@@ -1,5 +1,6 @@
 #include "PlayArguments.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 PlayArguments PlayArguments::parse(const QStringList &words)
@@ -10,7 +11,7 @@ PlayArguments PlayArguments::parse(const QStringList &words)
     QStringList name;
     for (const QString &word : words) {
         const QRegularExpressionMatch match = loopOption.match(word);
-        if (!match.hasMatch()) {
+        if (!match.hasMatch() || QFileInfo::exists(word)) {
             name.append(word);
             continue;
         }

@@ -3,8 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-// The player's command line: FILE -L<count>. The program passes file names without quotes, so
-// the words other than the loop option are joined back into one name with single spaces.
+// The player's command line: FILE -L<count>. The program hands the file name as one argument;
+// the words other than the loop option are joined back with single spaces for a name typed
+// unquoted. A word that names an existing file is a file, even when it reads like the option.
 struct PlayArguments
 {
     QString file;

@@ -1,3 +1,4 @@
+#include "OwnArguments.h"
 #include "PlayArguments.h"
 #include "PlayWindow.h"
 
@@ -9,9 +10,10 @@
 // Play.exe FILE -L<count>: plays FILE full screen count times, then exits with status 0.
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    OwnArguments own(argc, argv);
+    QApplication app(own.toolkitArgc(), own.toolkitArgv());
     QApplication::setApplicationName(QStringLiteral("Play"));
-    const PlayArguments arguments = PlayArguments::parse(QApplication::arguments().mid(1));
+    const PlayArguments arguments = PlayArguments::parse(own.arguments());
     if (arguments.file.isEmpty()) {
         std::fputs("Utilisation : Play.exe FICHIER -L<nombre>\n", stderr);
         return 2;

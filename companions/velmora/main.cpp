@@ -1,3 +1,4 @@
+#include "OwnArguments.h"
 #include "SkinColours.h"
 #include "VelmoraWindow.h"
 
@@ -10,7 +11,8 @@
 // and played at once.
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    OwnArguments own(argc, argv);
+    QApplication app(own.toolkitArgc(), own.toolkitArgv());
     // Only the application name: a display name would be appended to the window title,
     // which the main program looks up exactly.
     QApplication::setApplicationName(QStringLiteral("Velmora"));
@@ -18,8 +20,7 @@ int main(int argc, char **argv)
     const auto platform = makeDesktopPlatform(QApplication::applicationDirPath());
     VelmoraWindow window(SkinColours::read(*platform->settings));
     window.show();
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        window.openFile(arguments.at(1));
+    if (!own.arguments().isEmpty())
+        window.openFile(own.arguments().first());
     return QApplication::exec();
 }

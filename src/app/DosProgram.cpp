@@ -24,13 +24,13 @@ void breathe()
 
 } // namespace
 
-Outcome ProcLanceDOS(AppContext &context, QWidget &mainWindow, const QString &ligne)
+Outcome ProcLanceDOS(AppContext &context, QWidget &mainWindow, const LaunchCommand &ligne)
 {
     ProcessLauncher &launcher = *context.platform.launcher;
     const Clock &clock = *context.platform.clock;
     const LaunchResult started = launcher.start(ligne);
     if (started.status != LaunchStatus::Started) {
-        qCDebug(lcApp) << "outside program not started:" << ligne;
+        qCDebug(lcApp) << "outside program not started:" << ligne.line;
         return Outcome::NotStarted;
     }
     const double t0 = std::round(clock.secondsSinceMidnight());

@@ -1,6 +1,6 @@
 #pragma once
 
-class QString;
+struct LaunchCommand;
 class QWidget;
 struct AppContext;
 
@@ -11,6 +11,6 @@ namespace DosProgram {
 
 enum class Outcome { Finished, NeverTookOver, NotStarted };
 
-Outcome ProcLanceDOS(AppContext &context, QWidget &mainWindow, const QString &ligne);
+Outcome ProcLanceDOS(AppContext &context, QWidget &mainWindow, const LaunchCommand &ligne);
 
 } // namespace DosProgram

@@ -15,7 +15,8 @@ void ProcSonRessource(AppContext &context, int number)
 
 void ProcPressePapiers(AppContext &context)
 {
-    const LaunchResult result = context.platform.launcher->start(QStringLiteral("clipbrd.exe"));
+    const LaunchResult result
+        = context.platform.launcher->start(LaunchCommand::of(QStringLiteral("clipbrd.exe")));
     if (result.status == LaunchStatus::FileNotFound) {
         MessageRequest request;
         request.icon = MessageIcon::Exclamation;
@@ -42,8 +43,8 @@ void ProcPressePapiers(AppContext &context)
 
 void showHelpFile(AppContext &context)
 {
-    const LaunchResult result = context.platform.launcher->start(QStringLiteral("winhelp.exe ")
-                                                                 + context.general.FichierAide);
+    const LaunchResult result = context.platform.launcher->start(
+        LaunchCommand::of(QStringLiteral("winhelp.exe"), {context.general.FichierAide}));
     if (result.status != LaunchStatus::Started)
         qCDebug(lcApp) << "help viewer did not start";
 }

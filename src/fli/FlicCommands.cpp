@@ -4,15 +4,18 @@
 
 namespace FlicCommands {
 
-QString player(const QString &programFolder, QChar separator, const QString &file, int count)
+LaunchCommand player(const QString &programFolder, QChar separator, const QString &file, int count)
 {
-    return Platform::joinPath(programFolder, QStringLiteral("Play.exe "), separator) + file
-           + QStringLiteral(" -L") + QString::number(count);
+    const QString program
+        = Platform::joinPath(programFolder, QStringLiteral("Play.exe"), separator);
+    const QString loop = QStringLiteral("-L") + QString::number(count);
+    return {program, {file, loop}, program + QLatin1Char(' ') + file + QLatin1Char(' ') + loop};
 }
 
-QString module(const QString &programFolder, QChar separator)
+LaunchCommand module(const QString &programFolder, QChar separator)
 {
-    return Platform::joinPath(programFolder, QStringLiteral("velmora.dll"), separator);
+    return LaunchCommand::of(
+        Platform::joinPath(programFolder, QStringLiteral("velmora.dll"), separator));
 }
 
 } // namespace FlicCommands

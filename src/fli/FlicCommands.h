@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProcessLauncher.h"
+
 #include <QChar>
 #include <QString>
 
@@ -10,8 +12,8 @@ namespace FlicCommands {
 inline constexpr int Once = 1;
 inline constexpr int Endless = 65535;
 
-// "C:\KV\Play.exe C:\ANIM\A.FLC -L65535"
-QString player(const QString &programFolder, QChar separator, const QString &file, int count);
-QString module(const QString &programFolder, QChar separator);
+// Text "C:\KV\Play.exe C:\ANIM\A.FLC -L65535"; the player gets the file name as one argument.
+LaunchCommand player(const QString &programFolder, QChar separator, const QString &file, int count);
+LaunchCommand module(const QString &programFolder, QChar separator);
 
 } // namespace FlicCommands

@@ -128,9 +128,10 @@ void FlicHandover::playSequence()
     // The wait keeps the window alive to the user, who may close the program meanwhile.
     const QPointer<FlicHandover> alive(this);
     for (const QString &file : std::as_const(chosen)) {
-        const QString line = FlicCommands::player(m_context.platform.programFolder,
-                                                  QDir::separator(), file, FlicCommands::Endless);
-        if (DosProgram::ProcLanceDOS(m_context, m_window, line) == DosProgram::Outcome::NotStarted
+        const LaunchCommand command = FlicCommands::player(
+            m_context.platform.programFolder, QDir::separator(), file, FlicCommands::Endless);
+        if (DosProgram::ProcLanceDOS(m_context, m_window, command)
+                == DosProgram::Outcome::NotStarted
             || !alive || !m_window.isVisible())
             return;
     }

@@ -39,6 +39,12 @@ constexpr const char *Options[][2] = {
     {"audio-file-auto", "no"},
     {"sub-auto", "no"},
     {"cover-art-auto", "no"}, // no listing of the file's folder at each open
+    // The file given is the file played: a playlist, an edit list or a stream manifest inside
+    // it names other files or addresses, which are not opened (nor is any network protocol
+    // reached from a local file).
+    {"access-references", "no"},
+    {"load-unsafe-playlists", "no"},
+    {"demuxer-lavf-o", "protocol_whitelist=file"},
     // A picture is handed over when it is due, not 50 ms early: drawing it blocks our thread
     // until then, which, with several windows playing, leaves no time to paint.
     {"video-timing-offset", "0"},
@@ -68,6 +74,9 @@ constexpr const char *Volume = "volume";
 constexpr const char *LoadFile = "loadfile";
 constexpr const char *Replace = "replace";
 constexpr const char *StartAt = "start=";
+// Our own timeline is an edit list: its load alone may open the file it names.
+constexpr const char *FollowReferences = "access-references=yes";
+constexpr char OptionSeparator = ',';
 constexpr const char *Stop = "stop";
 constexpr const char *Seek = "seek";
 constexpr const char *SeekExact = "absolute+exact";
@@ -82,6 +91,11 @@ constexpr const char *RenderFormat = "bgr0"; // byte order B, G, R, x: QImage::F
 
 enum Observed : uint64_t { ObserveTimePos = 1, ObserveEof };
 } // namespace Mpv
+
+// How long after its due time the end of a forward play is looked at, besides a tenth of
+// the play's length: mpv starts a sound late by its buffering.
+constexpr int EndGraceMs = 300;
+constexpr double NearEndSeconds = 1.0;
 
 // A backward play seeks this often when the media has no frame rate (sounds).
 constexpr double DefaultStepSeconds = 0.04;
@@ -132,6 +146,9 @@ MpvEngine::MpvEngine(QObject *parent)
     m_backwardTimer = new QTimer(this);
     m_backwardTimer->setTimerType(Qt::PreciseTimer);
     connect(m_backwardTimer, &QTimer::timeout, this, &MpvEngine::stepBackward);
+    m_endTimer = new QTimer(this);
+    m_endTimer->setSingleShot(true);
+    connect(m_endTimer, &QTimer::timeout, this, &MpvEngine::checkEnd);
 
     m_mpv = mpv_create();
     if (!m_mpv) {
@@ -224,8 +241,12 @@ bool MpvEngine::open(const QString &path)
 bool MpvEngine::load(Form form, double start)
 {
     const QByteArray url = form == Form::Timeline ? timelineUrl() : m_path.toUtf8();
-    const QByteArray options
-        = start > 0.0 ? Mpv::StartAt + QByteArray::number(start, 'f', 6) : QByteArray();
+    QByteArrayList optionList;
+    if (start > 0.0)
+        optionList << Mpv::StartAt + QByteArray::number(start, 'f', 6);
+    if (form == Form::Timeline)
+        optionList << Mpv::FollowReferences;
+    const QByteArray options = optionList.join(Mpv::OptionSeparator);
     const char *command[]
         = {Mpv::LoadFile, url.constData(), Mpv::Replace, options.constData(), nullptr};
     m_form = form;
@@ -416,6 +437,7 @@ void MpvEngine::seekSeconds(double seconds)
     m_seeking = true;
     m_position = seconds;
     emit positionChanged();
+    armEndCheck();
 }
 
 void MpvEngine::play(qint64 endMs, bool repeat)
@@ -442,6 +464,7 @@ void MpvEngine::play(qint64 endMs, bool repeat)
     setString(Mpv::LoopFile, repeat ? Mpv::LoopForever : Mpv::LoopNever);
     setFlag(Mpv::Pause, false);
     setState(State::Playing);
+    armEndCheck();
 }
 
 void MpvEngine::playBackward(qint64 toMs)
@@ -510,6 +533,7 @@ void MpvEngine::setSpeed(double factor)
     m_speed = factor;
     if (m_mpv)
         mpv_set_property(m_mpv, Mpv::Speed, MPV_FORMAT_DOUBLE, &factor);
+    armEndCheck();
 }
 
 void MpvEngine::setVolume(double level)
@@ -556,6 +580,8 @@ void MpvEngine::setState(State state)
     if (m_state == state)
         return;
     m_state = state;
+    if (state != State::Playing)
+        m_endTimer->stop();
     emit stateChanged();
 }
 
@@ -581,6 +607,13 @@ void MpvEngine::drainEvents()
             break;
         handleEvent(*event);
     }
+    // The end as mpv reports it may be lost: a short sound can leave eof-reached true again
+    // before its brief false was ever observed. So near the end the flag is also read as it
+    // stands (only there: a read waits for the core, which would stall a wrap of repeat play).
+    const double end = m_end < 0.0 ? m_duration : m_end;
+    if (m_state == State::Playing && !m_repeat && !m_seeking && end - m_position < NearEndSeconds
+        && coreAtEnd())
+        onEndReached();
 }
 
 void MpvEngine::handleEvent(const mpv_event &event)
@@ -668,7 +701,57 @@ void MpvEngine::onTimePos(double seconds)
 void MpvEngine::onEndReached()
 {
     if (m_state == State::Playing && !m_repeat && !m_backwardTimer->isActive())
+        finishForward();
+}
+
+bool MpvEngine::coreAtEnd() const
+{
+    int flag = 0;
+    return m_mpv && mpv_get_property(m_mpv, Mpv::EofReached, MPV_FORMAT_FLAG, &flag) >= 0 && flag;
+}
+
+void MpvEngine::finishForward()
+{
+    if (m_end < 0.0) {
         finish(m_duration);
+        return;
+    }
+    const double end = m_end;
+    seekSeconds(end);
+    finish(end);
+}
+
+void MpvEngine::armEndCheck()
+{
+    m_endTimer->stop();
+    if (m_state != State::Playing || m_repeat || m_backwardTimer->isActive())
+        return;
+    const double end = m_end < 0.0 ? m_duration : m_end;
+    const double seconds = std::max(0.0, end - m_position) / std::max(m_speed, 0.01);
+    m_endCheckPosition = m_position;
+    m_endTimer->start(int(std::min(seconds * 1100.0, 24.0 * 3600 * 1000)) + EndGraceMs);
+}
+
+void MpvEngine::checkEnd()
+{
+    if (m_state != State::Playing || m_repeat || m_backwardTimer->isActive())
+        return;
+    const double end = m_end < 0.0 ? m_duration : m_end;
+    double position = 0.0;
+    const bool known = mpv_get_property(m_mpv, Mpv::TimePos, MPV_FORMAT_DOUBLE, &position) >= 0;
+    if (coreAtEnd() || (known && position >= end - 0.001)) {
+        finishForward();
+        return;
+    }
+    if (known && position > m_endCheckPosition + 0.001) {
+        // Late, but still playing: the rest gets its own time.
+        m_position = position;
+        emit positionChanged();
+        armEndCheck();
+        return;
+    }
+    qCInfo(lcMedia) << "mpv stopped short of the end of" << m_path << "at" << position;
+    finish(end);
 }
 
 void MpvEngine::renderFrame()

@@ -49,6 +49,8 @@ public:
     void setSpeed(double factor) override;
     void setVolume(double level) override;
     QImage frame() const override;
+    // Whether mpv holds the repeating timeline rather than the file itself (for tests).
+    bool onTimeline() const { return m_form == Form::Timeline; }
 
 private:
     enum class Load { Idle, Requested, Started, Loaded, Ready, Failed };
@@ -64,6 +66,10 @@ private:
     void handleEvent(const mpv_event &event);
     void onTimePos(double seconds);
     void onEndReached();
+    bool coreAtEnd() const;
+    void armEndCheck();
+    void checkEnd();
+    void finishForward();
     void renderFrame();
     void readMediaFacts();
     void seekSeconds(double seconds);
@@ -97,6 +103,11 @@ private:
     bool m_repeat = false;
     int m_wraps = 0;
     double m_speed = 1.0;
+
+    // The end of a forward play, should mpv's report of it never come: due from the known
+    // length, then again while the position still moves.
+    QTimer *m_endTimer = nullptr;
+    double m_endCheckPosition = -1.0;
 
     QTimer *m_backwardTimer = nullptr;
     double m_backwardTo = 0.0;

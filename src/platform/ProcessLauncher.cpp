@@ -1,26 +1,6 @@
 #include "ProcessLauncher.h"
 
-QStringList ProcessLauncher::split(const QString &commandLine)
+LaunchCommand LaunchCommand::of(const QString &program, const QStringList &arguments)
 {
-    QStringList words;
-    QString current;
-    bool quoted = false;
-    bool inWord = false;
-    for (QChar c : commandLine) {
-        if (c == QLatin1Char('"')) {
-            quoted = !quoted;
-            inWord = true;
-        } else if (c.isSpace() && !quoted) {
-            if (inWord)
-                words.append(current);
-            current.clear();
-            inWord = false;
-        } else {
-            current.append(c);
-            inWord = true;
-        }
-    }
-    if (inWord)
-        words.append(current);
-    return words;
+    return {program, arguments, (QStringList{program} + arguments).join(QLatin1Char(' '))};
 }

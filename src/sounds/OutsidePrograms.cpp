@@ -63,8 +63,9 @@ OutsidePrograms::OutsidePrograms(Form &window, FenPrinState &state, CommonDialog
             [this] { togglePlayersMenu(true); });
     connect(window.require<ZarnBttn>(QStringLiteral("mnuActiveMovie")), &ZarnBttn::clicked, this,
             [this] {
-                playWith(QStringLiteral(
-                    "C:\\WINDOWS\\RUNDLL32.EXE C:\\WINDOWS\\SYSTEM\\amovie.ocx,RunDll /play "));
+                playWith(QStringLiteral("C:\\WINDOWS\\RUNDLL32.EXE"),
+                         {QStringLiteral("C:\\WINDOWS\\SYSTEM\\amovie.ocx,RunDll"),
+                          QStringLiteral("/play")});
             });
     connect(window.require<ZarnBttn>(QStringLiteral("mnuLectMulti")), &ZarnBttn::clicked, this,
             [this] {
@@ -73,13 +74,13 @@ OutsidePrograms::OutsidePrograms(Form &window, FenPrinState &state, CommonDialog
             });
     connect(window.require<ZarnBttn>(QStringLiteral("mnuMPlayer")), &ZarnBttn::clicked, this,
             [this] {
-                playWith(
-                    QStringLiteral("C:\\Program Files\\Windows Media Player\\mplayer2.exe /play "));
+                playWith(QStringLiteral("C:\\Program Files\\Windows Media Player\\mplayer2.exe"),
+                         {QStringLiteral("/play")});
             });
     connect(window.require<ZarnBttn>(QStringLiteral("mnuWMPlayer")), &ZarnBttn::clicked, this,
             [this] {
-                playWith(
-                    QStringLiteral("C:\\Program Files\\Windows Media Player\\wmplayer.exe /play "));
+                playWith(QStringLiteral("C:\\Program Files\\Windows Media Player\\wmplayer.exe"),
+                         {QStringLiteral("/play")});
             });
     connect(window.require<ZarnBttn>(QStringLiteral("mnuAnnul2")), &ZarnBttn::clicked, this,
             &OutsidePrograms::hideMenu);
@@ -101,9 +102,15 @@ QString OutsidePrograms::inProgramFolder(const QString &relative) const
 
 void OutsidePrograms::start(const QString &commandLine)
 {
-    const LaunchResult result = m_context.platform.launcher->start(commandLine);
+    // Each of these lines names one program, blanks and all, and hands it nothing.
+    start(LaunchCommand{commandLine.trimmed(), {}, commandLine});
+}
+
+void OutsidePrograms::start(const LaunchCommand &command)
+{
+    const LaunchResult result = m_context.platform.launcher->start(command);
     if (result.status != LaunchStatus::Started)
-        qCDebug(lcApp) << "outside program not started:" << commandLine;
+        qCDebug(lcApp) << "outside program not started:" << command.line;
 }
 
 void OutsidePrograms::hideMenu()
@@ -124,7 +131,7 @@ void OutsidePrograms::togglePlayersMenu(bool forAnimations)
     m_menu->raise();
 }
 
-void OutsidePrograms::playWith(const QString &commandPrefix)
+void OutsidePrograms::playWith(const QString &program, const QStringList &options)
 {
     hideMenu();
     CommonDialogState &d = m_dialog.state();
@@ -141,13 +148,15 @@ void OutsidePrograms::playWith(const QString &commandPrefix)
     }
     d.filterIndex = m_state.IndexFiltre;
     m_dialog.showOpen();
-    start(commandPrefix + d.fileName);
+    const QString prefix = (QStringList{program} + options).join(QLatin1Char(' '));
+    start(LaunchCommand{program, options + QStringList{d.fileName},
+                        prefix + QLatin1Char(' ') + d.fileName});
 }
 
 void OutsidePrograms::startImages()
 {
-    const LaunchResult result
-        = m_context.platform.launcher->start(inProgramFolder(QStringLiteral("galerix.pif")));
+    const LaunchResult result = m_context.platform.launcher->start(
+        LaunchCommand::of(inProgramFolder(QStringLiteral("galerix.pif"))));
     if (result.status == LaunchStatus::Started)
         return;
     MessageRequest request;

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 
 struct AppContext;
+struct LaunchCommand;
+
 class CommonDialog;
 class Form;
 class ZarnBttn;
@@ -21,7 +24,7 @@ public:
     OutsidePrograms(Form &window, FenPrinState &state, CommonDialog &dialog, AppContext &context);
 
     void togglePlayersMenu(bool forAnimations);
-    void playWith(const QString &commandPrefix);
+    void playWith(const QString &program, const QStringList &options);
     // The configuration menu's "Galerix" entry, once the menu has hidden itself.
     void startImages();
 
@@ -33,6 +36,7 @@ signals:
 
 private:
     void start(const QString &commandLine);
+    void start(const LaunchCommand &command);
     QString inProgramFolder(const QString &relative) const;
     void hideMenu();
 

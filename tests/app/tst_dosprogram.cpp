@@ -74,8 +74,8 @@ private slots:
             // Gone a little later in every case, so that a wait that misses the minute ends.
             QTimer::singleShot(150, m_main.get(), [this] { launcher().finishAll(); });
         };
-        const DosProgram::Outcome outcome
-            = DosProgram::ProcLanceDOS(h->context, *m_main, QStringLiteral("Play.exe A.FLC -L1"));
+        const DosProgram::Outcome outcome = DosProgram::ProcLanceDOS(
+            h->context, *m_main, LaunchCommand::of("Play.exe", {"A.FLC", "-L1"}));
         QCOMPARE(launcher().started, QStringList{"Play.exe A.FLC -L1"});
         QCOMPARE(outcome,
                  timedOut ? DosProgram::Outcome::NeverTookOver : DosProgram::Outcome::Finished);
@@ -99,8 +99,8 @@ private slots:
                 launcher().finishAll();
             });
         };
-        const DosProgram::Outcome outcome
-            = DosProgram::ProcLanceDOS(h->context, *m_main, QStringLiteral("Play.exe B.FLC -L1"));
+        const DosProgram::Outcome outcome = DosProgram::ProcLanceDOS(
+            h->context, *m_main, LaunchCommand::of("Play.exe", {"B.FLC", "-L1"}));
         QCOMPARE(outcome, DosProgram::Outcome::Finished);
         QVERIFY(h->fakes.messages->asked.isEmpty());
     }
@@ -115,15 +115,16 @@ private slots:
                 launcher().finishAll();
             });
         };
-        DosProgram::ProcLanceDOS(h->context, *m_main, QStringLiteral("Play.exe C.FLC -L1"));
+        DosProgram::ProcLanceDOS(h->context, *m_main,
+                                 LaunchCommand::of("Play.exe", {"C.FLC", "-L1"}));
         QVERIFY(gone);
     }
 
     void programThatCannotStartIsNotWaitedFor()
     {
         launcher().statusByProgram.insert(QStringLiteral("Play.exe"), LaunchStatus::FileNotFound);
-        const DosProgram::Outcome outcome
-            = DosProgram::ProcLanceDOS(h->context, *m_main, QStringLiteral("Play.exe D.FLC -L1"));
+        const DosProgram::Outcome outcome = DosProgram::ProcLanceDOS(
+            h->context, *m_main, LaunchCommand::of("Play.exe", {"D.FLC", "-L1"}));
         QCOMPARE(outcome, DosProgram::Outcome::NotStarted);
         QVERIFY(h->fakes.messages->asked.isEmpty());
     }

@@ -26,6 +26,8 @@ void TestColour::storedTextIsRead_data()
     QTest::newRow("trailing ampersand") << "&HE0E0E0&" << quint32(0xE0E0E0);
     QTest::newRow("black") << "0" << quint32(0);
     QTest::newRow("spaces around") << "  16777215 " << quint32(0xFFFFFF);
+    QTest::newRow("white in hex") << "&HFFFFFF" << quint32(0xFFFFFF);
+    QTest::newRow("leading zeros") << "&H0000FF" << quint32(0xFF);
 }
 
 void TestColour::storedTextIsRead()
@@ -47,6 +49,15 @@ void TestColour::unreadableTextGivesNothing_data()
     QTest::newRow("negative") << "-1";
     QTest::newRow("decimal point") << "12.5";
     QTest::newRow("too long") << "123456789012345";
+    QTest::newRow("one past white, decimal") << "16777216";
+    QTest::newRow("one past white, hex") << "&H1000000";
+    QTest::newRow("32-bit all ones") << "&HFFFFFFFF";
+    QTest::newRow("sign after the prefix") << "&H+FF";
+    QTest::newRow("blank after the prefix") << "&H 1F";
+    QTest::newRow("C prefix after the prefix") << "&H0x1F";
+    QTest::newRow("plus sign") << "+255";
+    QTest::newRow("ampersand inside") << "&H80&80";
+    QTest::newRow("non-ASCII digits") << QString::fromUtf8("\u0661\u0662");
 }
 
 void TestColour::unreadableTextGivesNothing()

@@ -100,7 +100,9 @@ private slots:
         QFETCH(QString, file);
         QFETCH(int, count);
         QFETCH(QString, expected);
-        QCOMPARE(FlicCommands::player(programFolder, separator, file, count), expected);
+        const LaunchCommand command = FlicCommands::player(programFolder, separator, file, count);
+        QCOMPARE(command.line, expected);
+        QCOMPARE(command.arguments, (QStringList{file, "-L" + QString::number(count)}));
     }
 
     void moduleCommandLine_data()
@@ -118,7 +120,10 @@ private slots:
         QFETCH(QString, programFolder);
         QFETCH(QChar, separator);
         QFETCH(QString, expected);
-        QCOMPARE(FlicCommands::module(programFolder, separator), expected);
+        const LaunchCommand command = FlicCommands::module(programFolder, separator);
+        QCOMPARE(command.line, expected);
+        QCOMPARE(command.program, expected);
+        QVERIFY(command.arguments.isEmpty());
     }
 
     void moduleIsBroughtForwardOrStarted_data()
@@ -194,6 +199,7 @@ private slots:
         QCOMPARE(asked.state.filterIndex, 4);
         QCOMPARE(asked.state.flags, 4);
         QCOMPARE(launcher().started, QStringList{"/opt/kinovue/Play.exe " + file + option});
+        QCOMPARE(launcher().commands.last().arguments, (QStringList{file, option.trimmed()}));
     }
 
     void cancelledDialogHandsOverTheLastFileOfTheSharedDialog()

@@ -32,9 +32,10 @@ struct Run
     QByteArray errors;
 };
 
-Run runPlayer(const QStringList &arguments)
+Run runPlayer(const QStringList &arguments, const QString &folder = {})
 {
     QProcess process;
+    process.setWorkingDirectory(folder);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(environment);
@@ -62,6 +63,8 @@ private slots:
     void playsToTheEndAndExitsWithZero_data();
     void playsToTheEndAndExitsWithZero();
     void loopCountRepeatsThePlay();
+    void fileNamedLikeAnOptionIsAFile_data();
+    void fileNamedLikeAnOptionIsAFile();
     void unreadableFileEndsAtOnceWithAnError_data();
     void unreadableFileEndsAtOnceWithAnError();
 
@@ -107,6 +110,28 @@ void PlayExeTest::loopCountRepeatsThePlay()
     QCOMPARE(run.exitCode, 0);
     // Four plays of 200 ms cannot end sooner than 800 ms.
     QVERIFY2(run.elapsedMs >= 800, qPrintable(QString::number(run.elapsedMs)));
+}
+
+void PlayExeTest::fileNamedLikeAnOptionIsAFile_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    // Given to the toolkit, each of these would be obeyed: "-L1" as a platform name ends the
+    // player before it reads its arguments; the others would swallow the file name.
+    QTest::newRow("-platform") << QStringList{"-platform", "-L1"};
+    QTest::newRow("-platformpluginpath") << QStringList{"-platformpluginpath", "-L1"};
+    QTest::newRow("-qwindowgeometry") << QStringList{"-qwindowgeometry", "-L1"};
+    QTest::newRow("like the loop option") << QStringList{"-L3", "-L1"};
+}
+
+void PlayExeTest::fileNamedLikeAnOptionIsAFile()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir folder;
+    writeShortAnimation(folder.filePath(arguments.first()));
+    const Run run = runPlayer(arguments, folder.path());
+    QVERIFY2(run.finished, "the player did not end by itself");
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.elapsedMs >= 200, qPrintable(QString::number(run.elapsedMs)));
 }
 
 void PlayExeTest::unreadableFileEndsAtOnceWithAnError_data()

@@ -26,6 +26,8 @@ private slots:
     void repeatRestartsWithoutAGap_data();
     void repeatRestartsWithoutAGap();
     void afterRepeatWithSoundTheEndIsTheFilesOwn();
+    void shortSoundsEndOnceEveryTime_data();
+    void shortSoundsEndOnceEveryTime();
     void backwardPlayReachesTheStart();
     void framePositionsAreExact();
     void volumeAndSpeedReachTheCore();
@@ -271,6 +273,51 @@ void TestMediaPlayback::afterRepeatWithSoundTheEndIsTheFilesOwn()
     QVERIFY(window.sendCommand(QStringLiteral("play from 12 to 4")));
     QTRY_COMPARE_WITH_TIMEOUT(window.mode(), QStringLiteral("stopped"), 3000);
     QCOMPARE(window.position(), 4);
+}
+
+void TestMediaPlayback::shortSoundsEndOnceEveryTime_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("seconds");
+    QTest::newRow("WAVE, 20 ms") << "short.wav"
+                                 << "0.02";
+    QTest::newRow("WAVE, 5 ms") << "tiny.wav"
+                                << "0.005";
+    QTest::newRow("AIFF, 173 ms") << "short.aif"
+                                  << "0.173";
+}
+
+void TestMediaPlayback::shortSoundsEndOnceEveryTime()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, seconds);
+    const QString path = m_factory->run(name, {"-f", "lavfi", "-i", "sine=duration=" + seconds});
+    QVERIFY2(!path.isEmpty(), qPrintable(m_factory->lastError()));
+    // The end was lost now and then: a dozen windows, each playing three times, must all see
+    // "playing" then "stopped", and nothing more.
+    for (int round = 0; round < 12; ++round) {
+        MediaWindow window;
+        window.setFileName(path);
+        QCoreApplication::processEvents(); // the opening's own notification
+        int changes = 0;
+        connect(&window, &MediaWindow::modeChanged, this, [&] { ++changes; });
+        for (int play = 0; play < 3; ++play) {
+            changes = 0;
+            window.setPositionText(QStringLiteral("0"));
+            window.sendCommand(QStringLiteral("play"));
+            QDeadlineTimer deadline(3000);
+            while ((changes < 2 || window.mode() != QLatin1String("stopped"))
+                   && !deadline.hasExpired())
+                QTest::qWait(5);
+            QTest::qWait(100); // a second "stopped" would come meanwhile
+            QVERIFY2(changes == 2 && window.mode() == QLatin1String("stopped"),
+                     qPrintable(QStringLiteral("window %1, play %2: %3 changes, %4")
+                                    .arg(round)
+                                    .arg(play)
+                                    .arg(changes)
+                                    .arg(window.mode())));
+        }
+    }
 }
 
 void TestMediaPlayback::backwardPlayReachesTheStart()

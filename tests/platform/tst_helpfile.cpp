@@ -255,10 +255,10 @@ private slots:
             viewer.showFile(file);
         else
             viewer.showTopic(file, context);
-        QCOMPARE(launcher.started.size(), 1);
-        const QStringList words = ProcessLauncher::split(launcher.started.first());
-        QCOMPARE(words.first(), QStringLiteral("winhelp.exe"));
-        const HelpRequest request = parseHelpArguments(words.mid(1));
+        QCOMPARE(launcher.commands.size(), 1);
+        const LaunchCommand &command = launcher.commands.first();
+        QCOMPARE(command.program, QStringLiteral("winhelp.exe"));
+        const HelpRequest request = parseHelpArguments(command.arguments);
         QCOMPARE(request.file, file);
         QCOMPARE(request.context.value_or(-1), context);
     }

@@ -3,8 +3,23 @@
 #include "platform/desktop/LockFileInstanceGuard.h"
 #include "platform/desktop/SystemClock.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
+namespace {
+
+void writeLock(const QString &path, const QByteArray &content)
+{
+    QFile lock(path);
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(content);
+}
+
+} // namespace
 
 class TestInstanceGuard : public QObject
 {
@@ -50,20 +65,21 @@ private slots:
         QVERIFY(third.previousInstanceRunning());
     }
 
-    void lockOfAnotherProcessCounts()
+    void lockOfAnotherInstanceCounts()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("kinovue-st.lock");
-        // A lock as another instance leaves it (process number, program name, host), naming a
-        // process that really runs.
+        // Another instance: a process of this user running a program of our name (a copy of
+        // "sleep" under it), named in the lock as QLockFile writes it (number, name, host).
+        const QString program
+            = dir.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+        QVERIFY(QFile::copy(QStandardPaths::findExecutable("sleep"), program));
         QProcess holder;
-        holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        holder.start(program, {QStringLiteral("30")});
         QVERIFY(holder.waitForStarted());
-        QFile lock(path);
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(holder.processId()) + "\nsleep\n"
-                   + QSysInfo::machineHostName().toUtf8() + "\n");
-        lock.close();
+        writeLock(path, QByteArray::number(holder.processId()) + "\n"
+                            + QFileInfo(program).fileName().toUtf8() + "\n"
+                            + QSysInfo::machineHostName().toUtf8() + "\n");
 
         LockFileInstanceGuard guard(path);
         QVERIFY(guard.previousInstanceRunning());
@@ -73,6 +89,42 @@ private slots:
         // Its process gone, the lock is stale and a new instance takes it.
         LockFileInstanceGuard after(path);
         QVERIFY(!after.previousInstanceRunning());
+        LockFileInstanceGuard third(path);
+        QVERIFY(third.previousInstanceRunning());
+    }
+
+    void lockWithoutAConfirmedOwnerIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("folder");
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        const QByteArray self = QByteArray::number(QCoreApplication::applicationPid());
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("random bytes") << QByteArray("\x8f\x00\xfe\x12garbage\n\x01", 12) << false;
+        QTest::newRow("a folder") << QByteArray() << true;
+        QTest::newRow("another host's") << self + "\nkinovue\nautre-machine\n" << false;
+        QTest::newRow("another program's process") << QByteArray("1\nkinovue\n") + host + "\n"
+                                                   << false;
+        QTest::newRow("no such process") << QByteArray("2147483646\nkinovue\n") + host + "\n"
+                                         << false;
+        QTest::newRow("negative number") << QByteArray("-5\nkinovue\n") + host + "\n" << false;
+    }
+
+    void lockWithoutAConfirmedOwnerIsTakenOver()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, folder);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("kinovue-st.lock");
+        if (folder)
+            QVERIFY(QDir().mkpath(path));
+        else
+            writeLock(path, content);
+        LockFileInstanceGuard guard(path);
+        QVERIFY(!guard.previousInstanceRunning());
+        // Taken over: the next instance sees this one.
+        LockFileInstanceGuard next(path);
+        QVERIFY(next.previousInstanceRunning());
     }
 
     void unusableLockFolderMeansNoneRunning()

@@ -1,10 +1,13 @@
 #include "TestMain.h"
 
 #include "platform/desktop/QSettingsStore.h"
+#include "platform/fake/FakePlatform.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 namespace {
@@ -211,17 +214,91 @@ private slots:
         QVERIFY(QDir(m_dir->path()).isEmpty());
     }
 
-    void unwritableFolderIsSilent()
+    void unwritableFolderSaysSoOnce()
     {
         // A file where the application's folder should be: nothing can be written there.
-        QFile blocker(m_dir->path() + "/Kinovue ST");
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        writeFile(m_dir->path() + "/Kinovue ST", {});
+        FakeMessageBox messages;
+        QSettingsStore store(m_dir->path(), &messages);
+        store.write(App, "S", "K", "v");
+        store.write(App, "S", "L", "w");
+        QCOMPARE(store.read(App, "S", "K", "d"), QStringLiteral("d"));
+        QCOMPARE(messages.asked.size(), 1);
+        QVERIFY(messages.asked.first().text.contains("ne peuvent pas être enregistrées"));
+    }
+
+    void unreadableFileIsSetAsideNotOverwritten_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("20 KB of plain text")
+            << QByteArray("des mots sans signe égal\n").repeated(800);
+        QTest::newRow("binary") << QByteArray("\x00\xff[\x01=\x02\n\xfe\xfd", 10);
+        QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+        QTest::newRow("UTF-16") << QByteArray(
+            utf16(u"[Conseils du jour]\nConseil au démarrage=Non\n"));
+        QTest::newRow("larger than any file we write")
+            << "[Conseils du jour]\nConseil au d\xc3\xa9marrage=Non\n"
+                   + QByteArray("; commentaire\n")
+                         .repeated(QSettingsStore::LargestReadable / 14 + 1);
+    }
+
+    void unreadableFileIsSetAsideNotOverwritten()
+    {
+        QFETCH(QByteArray, content);
+        const QString file = m_dir->path() + "/Kinovue ST/Kinovue ST.ini";
+        writeFile(file, content);
+        FakeMessageBox messages;
+        QSettingsStore store(m_dir->path(), &messages);
+        // The message lets other events run: by then the fresh file must hold the change.
+        QString whenTold;
+        messages.onAsk = [&](const MessageRequest &) {
+            whenTold = QSettingsStore(m_dir->path())
+                           .read(App, "Conseils du jour", "Conseil au démarrage", {});
+        };
+        QCOMPARE(store.read(App, "Conseils du jour", "Conseil au démarrage", "Oui"), "Oui");
+        QElapsedTimer clock;
+        clock.start();
+        store.write(App, "Conseils du jour", "Conseil au démarrage", "Oui");
+        store.write(App, Colours, "Autres textes", "255");
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+
+        QCOMPARE(readAll(file + ".illisible"), content);
+        QCOMPARE(store.read(App, "Conseils du jour", "Conseil au démarrage", {}), "Oui");
+        QCOMPARE(store.read(App, Colours, "Autres textes", {}), "255");
+        QCOMPARE(messages.asked.size(), 1);
+        QVERIFY(messages.asked.first().text.contains("illisible"));
+        QCOMPARE(whenTold, "Oui");
+
+        // A second unreadable file does not replace the first one kept.
+        writeFile(file, "\x01");
+        QSettingsStore(m_dir->path()).write(App, "S", "K", "v");
+        QCOMPARE(readAll(file + ".illisible"), content);
+        QCOMPARE(readAll(file + ".illisible2"), "\x01");
+    }
+
+    void handEditedFileKeepsEveryOtherLine()
+    {
+        const QString file = m_dir->path() + "/Kinovue ST/Kinovue ST.ini";
+        const QByteArray before = "; mes couleurs\n[Couleurs de l'interface]\n; le fond\n"
+                                  "Fond des fen\xc3\xaatres=255\nAutres%20textes=&HFFFFFF\n\n"
+                                  "[Autre]\nk=v ; gard\xc3\xa9"
+                                  "e\n";
+        writeFile(file, before);
         QSettingsStore store(m_dir->path());
-        store.write(App, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
-        QCOMPARE(store.read(App, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d")),
-                 QStringLiteral("d"));
-        store.removeApplication(App);
+        store.write(App, Colours, "Fond des fenêtres", "65280");
+        store.write(App, Colours, "Autres textes", "0");
+        store.write(App, "Conseils du jour", "Conseil au démarrage", "Non");
+
+        // Changed in place, one line each; comments and the other section as they were.
+        const QList<QByteArray> was = before.split('\n');
+        const QList<QByteArray> now = readAll(file).split('\n');
+        QCOMPARE(now.size(), was.size() + 3);
+        for (int line : {0, 1, 2, 5, 6, 7})
+            QCOMPARE(now.at(line), was.at(line));
+        QSettingsStore reader(m_dir->path());
+        QCOMPARE(reader.read(App, Colours, "Fond des fenêtres", {}), "65280");
+        QCOMPARE(reader.read(App, Colours, "Autres textes", {}), "0");
+        QCOMPARE(reader.read(App, "Conseils du jour", "Conseil au démarrage", {}), "Non");
     }
 
     void handEditedListValueReadsAsText()
@@ -237,6 +314,14 @@ private slots:
     }
 
 private:
+    static void writeFile(const QString &path, const QByteArray &content)
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+
     static QByteArray readAll(const QString &path)
     {
         QFile f(path);

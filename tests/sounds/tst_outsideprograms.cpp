@@ -186,6 +186,9 @@ private slots:
         QCOMPARE(asked.state.filterIndex, 4);
         QCOMPARE(asked.state.flags, 4);
         QCOMPARE(launcher().started, QStringList{prefix + file}); // unquoted
+        // The text names the program; the chosen name is its last argument, whole.
+        QCOMPARE(launcher().commands.last().arguments.last(), file);
+        QVERIFY(prefix.startsWith(launcher().commands.last().program + ' '));
 
         // Cancelled next time: the player gets the dialog's previous name again.
         click(opener);

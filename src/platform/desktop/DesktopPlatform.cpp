@@ -16,8 +16,8 @@ std::unique_ptr<Platform> makeDesktopPlatform(const QString &programFolder)
 {
     auto platform = std::make_unique<Platform>();
     platform->programFolder = programFolder;
-    platform->settings = std::make_unique<QSettingsStore>();
     platform->messages = std::make_unique<QtMessageBox>();
+    platform->settings = std::make_unique<QSettingsStore>(QString(), platform->messages.get());
     platform->dialogs = std::make_unique<QtCommonDialogFactory>();
     platform->launcher = std::make_unique<DesktopProcessLauncher>(programFolder);
     platform->windows = std::make_unique<XcbWindowServices>();

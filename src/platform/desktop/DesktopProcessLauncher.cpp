@@ -13,63 +13,6 @@
 
 namespace {
 
-struct Word
-{
-    QString text;
-    bool quoted = false;
-};
-
-// The same cutting as ProcessLauncher::split, remembering which words had quotes.
-QList<Word> wordsOf(const QString &commandLine)
-{
-    QList<Word> words;
-    Word current;
-    bool inQuotes = false;
-    bool inWord = false;
-    for (QChar c : commandLine) {
-        if (c == QLatin1Char('"')) {
-            inQuotes = !inQuotes;
-            current.quoted = true;
-            inWord = true;
-        } else if (c.isSpace() && !inQuotes) {
-            if (inWord)
-                words.append(current);
-            current = Word();
-            inWord = false;
-        } else {
-            current.text.append(c);
-            inWord = true;
-        }
-    }
-    if (inWord)
-        words.append(current);
-    return words;
-}
-
-QString joined(const QList<Word> &words, qsizetype first, qsizetype last)
-{
-    QStringList texts;
-    for (qsizetype i = first; i <= last; ++i)
-        texts.append(words.at(i).text);
-    return texts.join(QLatin1Char(' '));
-}
-
-// The last index of the longest run from `first` that names an existing path, or `first`.
-qsizetype longestPathRun(const QList<Word> &words, qsizetype first, bool filesOnly)
-{
-    if (words.at(first).quoted || !words.at(first).text.contains(QLatin1Char('/')))
-        return first;
-    qsizetype end = first;
-    while (end + 1 < words.size() && !words.at(end + 1).quoted)
-        ++end;
-    for (qsizetype last = end; last > first; --last) {
-        const QFileInfo info(joined(words, first, last));
-        if (filesOnly ? info.isFile() : info.exists())
-            return last;
-    }
-    return first;
-}
-
 // Fields of /proc/<pid>/stat after the command name: state, then start time (field 22).
 struct ProcState
 {
@@ -98,44 +41,36 @@ DesktopProcessLauncher::DesktopProcessLauncher(const QString &programFolder)
     : m_programFolder(programFolder)
 {}
 
-DesktopProcessLauncher::Resolved DesktopProcessLauncher::resolve(const QString &commandLine) const
+DesktopProcessLauncher::Resolved DesktopProcessLauncher::resolve(const LaunchCommand &command) const
 {
     Resolved resolved;
-    const QList<Word> words = wordsOf(commandLine);
-    if (words.isEmpty() || words.first().text.isEmpty())
+    const QString &name = command.program;
+    if (name.trimmed().isEmpty())
         return resolved;
-
-    const qsizetype programEnd = longestPathRun(words, 0, true);
-    const QString first = joined(words, 0, programEnd);
-    if (first.contains(QLatin1Char('/'))) {
-        const QFileInfo info(first);
+    if (name.contains(QLatin1Char('/'))) {
+        const QFileInfo info(name);
         if (!info.exists())
             return resolved;
         resolved.program = info.absoluteFilePath();
     } else {
-        const QFileInfo beside(m_programFolder + QLatin1Char('/') + first);
+        const QFileInfo beside(m_programFolder + QLatin1Char('/') + name);
         if (!m_programFolder.isEmpty() && beside.isFile())
             resolved.program = beside.absoluteFilePath();
         else
-            resolved.program = QStandardPaths::findExecutable(first);
+            resolved.program = QStandardPaths::findExecutable(name);
         if (resolved.program.isEmpty())
             return resolved;
     }
-
-    for (qsizetype i = programEnd + 1; i < words.size(); ++i) {
-        const qsizetype last = longestPathRun(words, i, false);
-        resolved.arguments.append(joined(words, i, last));
-        i = last;
-    }
+    resolved.arguments = command.arguments;
     resolved.status = LaunchStatus::Started;
     return resolved;
 }
 
-LaunchResult DesktopProcessLauncher::start(const QString &commandLine)
+LaunchResult DesktopProcessLauncher::start(const LaunchCommand &command)
 {
-    const Resolved resolved = resolve(commandLine);
+    const Resolved resolved = resolve(command);
     if (resolved.status != LaunchStatus::Started) {
-        qCInfo(lcPlatform) << "program not found:" << commandLine;
+        qCInfo(lcPlatform) << "program not found:" << command.line;
         return {resolved.status, 0};
     }
     QProcess process;

@@ -4,19 +4,15 @@
 
 #include <QHash>
 
-// Starts programs detached, so they outlive us, straight from their words: no shell.
-//
-// The program's command lines do not quote file names, so a path with blanks arrives in
-// pieces. Where a run of unquoted words starting with one that holds a '/' names an existing
-// file or folder once joined with single blanks, the run is one word (the longest such run
-// wins); quoted words are taken as they are. A bare program name is looked for in the program
-// folder, then on the search path.
+// Starts programs detached, so they outlive us, with their argument list as given: no shell,
+// no cutting of a command text. A bare program name is looked for in the program folder, then
+// on the search path.
 class DesktopProcessLauncher : public ProcessLauncher
 {
 public:
     explicit DesktopProcessLauncher(const QString &programFolder);
 
-    LaunchResult start(const QString &commandLine) override;
+    LaunchResult start(const LaunchCommand &command) override;
     // True while the process runs: it exists, is not a zombie and started when ours did (so a
     // recycled process number does not count).
     bool isRunning(qint64 id) const override;
@@ -28,7 +24,7 @@ public:
         QStringList arguments;
     };
     // What start() would run, without running it.
-    Resolved resolve(const QString &commandLine) const;
+    Resolved resolve(const LaunchCommand &command) const;
 
 private:
     QString m_programFolder;

@@ -16,14 +16,19 @@ LauncherHelpViewer::LauncherHelpViewer(ProcessLauncher &launcher)
     : m_launcher(launcher)
 {}
 
-QString LauncherHelpViewer::fileCommand(const QString &helpFile)
+LaunchCommand LauncherHelpViewer::fileCommand(const QString &helpFile)
 {
-    return QStringLiteral("winhelp.exe ") + quoted(helpFile);
+    const QString program = QStringLiteral("winhelp.exe");
+    return {program, {helpFile}, program + QLatin1Char(' ') + quoted(helpFile)};
 }
 
-QString LauncherHelpViewer::topicCommand(const QString &helpFile, int context)
+LaunchCommand LauncherHelpViewer::topicCommand(const QString &helpFile, int context)
 {
-    return QStringLiteral("winhelp.exe -n %1 ").arg(context) + quoted(helpFile);
+    const QString program = QStringLiteral("winhelp.exe");
+    const QString number = QString::number(context);
+    return {program,
+            {QStringLiteral("-n"), number, helpFile},
+            QStringLiteral("%1 -n %2 %3").arg(program, number, quoted(helpFile))};
 }
 
 void LauncherHelpViewer::showFile(const QString &helpFile)
@@ -36,9 +41,9 @@ void LauncherHelpViewer::showTopic(const QString &helpFile, int context)
     run(topicCommand(helpFile, context));
 }
 
-void LauncherHelpViewer::run(const QString &commandLine)
+void LauncherHelpViewer::run(const LaunchCommand &command)
 {
     // The program goes on without help; there is nothing else to do.
-    if (m_launcher.start(commandLine).status != LaunchStatus::Started)
-        qCWarning(lcPlatform) << "help viewer did not start:" << commandLine;
+    if (m_launcher.start(command).status != LaunchStatus::Started)
+        qCWarning(lcPlatform) << "help viewer did not start:" << command.line;
 }

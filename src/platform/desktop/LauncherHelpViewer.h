@@ -1,14 +1,13 @@
 #pragma once
 
 #include "platform/HelpViewer.h"
+#include "platform/ProcessLauncher.h"
 
 #include <QStringList>
 
-class ProcessLauncher;
-
 // Starts our help viewer, winhelp.exe, through the launcher: "winhelp.exe FILE" for the whole
-// file, "winhelp.exe -n CONTEXT FILE" for one topic. The file is quoted so that a folder with
-// blanks stays one word.
+// file, "winhelp.exe -n CONTEXT FILE" for one topic, the file as one argument whatever it
+// holds.
 class LauncherHelpViewer : public HelpViewer
 {
 public:
@@ -17,10 +16,10 @@ public:
     void showFile(const QString &helpFile) override;
     void showTopic(const QString &helpFile, int context) override;
 
-    static QString fileCommand(const QString &helpFile);
-    static QString topicCommand(const QString &helpFile, int context);
+    static LaunchCommand fileCommand(const QString &helpFile);
+    static LaunchCommand topicCommand(const QString &helpFile, int context);
 
 private:
-    void run(const QString &commandLine);
+    void run(const LaunchCommand &command);
     ProcessLauncher &m_launcher;
 };

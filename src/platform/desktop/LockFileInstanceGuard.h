@@ -9,7 +9,9 @@
 class QLockFile;
 
 // A lock file in the user's runtime folder, taken on the first question and held for the life
-// of the process. A lock left by a process that died is recognised as stale and taken over.
+// of the process. Only a lock whose owner is confirmed as a running process of this program,
+// of this user on this host, means another instance runs; any other lock (its process gone,
+// unreadable, empty, a folder, another host's) is stale and taken over.
 class LockFileInstanceGuard : public InstanceGuard
 {
 public:

@@ -88,13 +88,13 @@ CommonDialog *FakeDialogFactory::create()
     return new FakeCommonDialog(&shown, &replies);
 }
 
-LaunchResult FakeLauncher::start(const QString &commandLine)
+LaunchResult FakeLauncher::start(const LaunchCommand &command)
 {
-    started.append(commandLine);
+    started.append(command.line);
+    commands.append(command);
     if (onStart)
-        onStart(commandLine);
-    const QString program = split(commandLine).value(0);
-    const LaunchStatus status = statusByProgram.value(program, LaunchStatus::Started);
+        onStart(command.line);
+    const LaunchStatus status = statusByProgram.value(command.program, LaunchStatus::Started);
     if (status != LaunchStatus::Started)
         return {status, 0};
     const qint64 id = m_next++;

@@ -76,13 +76,14 @@ public:
 class FakeLauncher : public ProcessLauncher
 {
 public:
-    LaunchResult start(const QString &commandLine) override;
+    LaunchResult start(const LaunchCommand &command) override;
     bool isRunning(qint64 id) const override;
     void finish(qint64 id) { m_running.remove(id); }
     void finishAll() { m_running.clear(); }
 
-    QStringList started;                         // every command line asked for
-    QMap<QString, LaunchStatus> statusByProgram; // first word -> outcome; default Started
+    QStringList started;                         // the text of every command asked for
+    QList<LaunchCommand> commands;               // the same commands, as they would start
+    QMap<QString, LaunchStatus> statusByProgram; // program -> outcome; default Started
     std::function<void(const QString &)> onStart;
 
 private:
