@@ -11,6 +11,8 @@
 #include <QRandomGenerator>
 #include <QThread>
 
+#include <future>
+
 using kvtest::MediaFactory;
 using kvtest::MidiWriter;
 using State = MediaEngine::State;
@@ -118,6 +120,15 @@ private slots:
         const kvtest::GeneratedMedia avi = m_factory.make(MediaFactory::Format::AviCinepak, 0.3);
         QVERIFY2(!avi.path.isEmpty(), qPrintable(m_factory.lastError()));
         m_clips["mpv"] = {avi.path, avi.frames, avi.size};
+        // One file of each format mpv plays, made side by side: ffmpeg takes the time here.
+        std::vector<std::future<kvtest::GeneratedMedia>> jobs;
+        for (MediaFactory::Format format : MediaFactory::allFormats()) {
+            MediaFactory *factory = m_formatFactories.emplace_back(new MediaFactory).get();
+            jobs.push_back(std::async(std::launch::async,
+                                      [factory, format] { return factory->make(format, 0.4); }));
+        }
+        for (auto &job : jobs)
+            m_formats << job.get();
     }
 
     void opensWithLengthFramesAndSize_data() { engineRows(); }
@@ -246,6 +257,8 @@ private slots:
         for (const QString &engine : Engines) {
             QTest::newRow(qPrintable(engine + ": fourfold"))
                 << engine << 4.0 << qint64(0) << qint64(-1);
+            QTest::newRow(qPrintable(engine + ": at the end"))
+                << engine << 1.0 << ClipMs << qint64(-1);
             QTest::newRow(qPrintable(engine + ": range"))
                 << engine << 1.0 << qint64(100) << qint64(200);
         }
@@ -264,7 +277,8 @@ private slots:
         QElapsedTimer wall;
         wall.start();
         e->play(end, false);
-        QCOMPARE(e->state(), State::Playing);
+        if (from < ClipMs)
+            QCOMPARE(e->state(), State::Playing);
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 5000);
         const qint64 took = wall.elapsed();
         const qint64 stop = end < 0 ? ClipMs : end;
@@ -285,8 +299,11 @@ private slots:
         QFETCH(QString, engine);
         const auto e = makeEngine(engine);
         QVERIFY(e->open(m_clips.value(engine).path));
+        e->seekMs(ClipMs);
         QSignalSpy ended(e.get(), &MediaEngine::ended);
-        e->play(-1, true);
+        e->play(-1, true); // at the end: it starts again from the beginning
+        QCOMPARE(e->state(), State::Playing);
+        QTRY_VERIFY(e->positionMs() < ClipMs / 2);
         QCOMPARE(wrapsWithin(*e, 1, 3000), 1);
         QCOMPARE(e->state(), State::Playing);
         QVERIFY(e->positionMs() <= ClipMs);
@@ -343,24 +360,6 @@ private slots:
         QCOMPARE(ended.count(), 0);
         e->play(-1, false);
         QTRY_VERIFY(e->positionMs() > held);
-    }
-
-    // At the end, a play ends at once; with repeat it starts again from the beginning.
-    void playAtTheEnd_data() { engineRows(); }
-    void playAtTheEnd()
-    {
-        QFETCH(QString, engine);
-        const auto e = makeEngine(engine);
-        QVERIFY(e->open(m_clips.value(engine).path));
-        e->seekMs(ClipMs);
-        QSignalSpy ended(e.get(), &MediaEngine::ended);
-        e->play(-1, false);
-        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 1000);
-        QCOMPARE(e->state(), State::Stopped);
-        e->play(-1, true);
-        QCOMPARE(e->state(), State::Playing);
-        QTRY_VERIFY(e->positionMs() > 0 && e->positionMs() < ClipMs / 2);
-        QCOMPARE(ended.count(), 1);
     }
 
     void closeReleasesTheMedia_data() { engineRows(); }
@@ -556,15 +555,16 @@ private slots:
     // mpv: each format the program plays opens with its length, frames and size.
     void mpvOpensEveryFormat_data()
     {
-        QTest::addColumn<MediaFactory::Format>("format");
-        for (MediaFactory::Format format : MediaFactory::allFormats())
-            QTest::newRow(qPrintable(MediaFactory::formatName(format))) << format;
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < MediaFactory::allFormats().size(); ++i)
+            QTest::newRow(qPrintable(MediaFactory::formatName(MediaFactory::allFormats().at(i))))
+                << i;
     }
     void mpvOpensEveryFormat()
     {
-        QFETCH(MediaFactory::Format, format);
-        const kvtest::GeneratedMedia media = m_factory.make(format, 0.4);
-        QVERIFY2(!media.path.isEmpty(), qPrintable(m_factory.lastError()));
+        QFETCH(int, index);
+        const kvtest::GeneratedMedia media = m_formats.value(index);
+        QVERIFY2(!media.path.isEmpty(), qPrintable(m_formatFactories.at(index)->lastError()));
         MpvEngine engine;
         QVERIFY(engine.open(media.path));
         // ADPCM pads its last block and MPEG streams end on a packet: a few tens of ms more.
@@ -678,6 +678,8 @@ private slots:
 private:
     MediaFactory m_factory;
     QHash<QString, Clip> m_clips;
+    std::vector<std::unique_ptr<MediaFactory>> m_formatFactories;
+    QList<kvtest::GeneratedMedia> m_formats;
 };
 
 KV_TEST_MAIN(EngineContractTest)
