@@ -121,7 +121,7 @@ private slots:
     void helpButtonOpensWholeFileOrTopicOne()
     {
         WindowHarness h;
-        auto *main = h.mainWindow();
+        h.mainWindow();
         h.click("CmdAide");
         QCOMPARE(h.fakes.launcher->started,
                  QStringList{QStringLiteral("winhelp.exe /opt/kinovue/Kinovue.hlp")});

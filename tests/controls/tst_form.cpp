@@ -13,33 +13,42 @@
 
 namespace {
 
+ControlSpec spec(const QString &name, ControlKind kind, const QString &container, QRectF rect,
+                 const QString &caption = {}, const QString &hint = {})
+{
+    ControlSpec s;
+    s.name = name;
+    s.kind = kind;
+    s.container = container;
+    s.rect = rect;
+    s.caption = caption;
+    s.hint = hint;
+    return s;
+}
+
 QList<ControlSpec> settingsTable()
 {
-    ControlSpec panel{
-        QStringLiteral("FondRéglages2"), ControlKind::Panel, {}, QRectF(0, 2820, 1755, 2220)};
+    ControlSpec panel = spec(QStringLiteral("FondRéglages2"), ControlKind::Panel, {},
+                             QRectF(0, 2820, 1755, 2220));
     panel.visible = false;
-    ControlSpec speed{QStringLiteral("VSVit"), ControlKind::VScrollBar,
-                      QStringLiteral("FondRéglages2"), QRectF(270, 570, 495, 1335)};
-    ControlSpec display{QStringLiteral("VitText"), ControlKind::Panel,
-                        QStringLiteral("FondRéglages2"), QRectF(240, 60, 555, 375),
-                        QStringLiteral("100")};
-    ControlSpec band{QStringLiteral("Forme5"), ControlKind::Button, {}, QRectF(0, 315, 8460, 315)};
+    ControlSpec speed = spec(QStringLiteral("VSVit"), ControlKind::VScrollBar,
+                             QStringLiteral("FondRéglages2"), QRectF(270, 570, 495, 1335));
+    ControlSpec display
+        = spec(QStringLiteral("VitText"), ControlKind::Panel, QStringLiteral("FondRéglages2"),
+               QRectF(240, 60, 555, 375), QStringLiteral("100"));
+    ControlSpec band
+        = spec(QStringLiteral("Forme5"), ControlKind::Button, {}, QRectF(0, 315, 8460, 315));
     band.enabled = false;
-    ControlSpec ok{QStringLiteral("CmdOKZoom"),
-                   ControlKind::Button,
-                   QStringLiteral("FondRéglages2"),
-                   QRectF(120, 1710, 495, 480),
-                   {},
-                   QStringLiteral("Prend en compte les réglages")};
+    ControlSpec ok
+        = spec(QStringLiteral("CmdOKZoom"), ControlKind::Button, QStringLiteral("FondRéglages2"),
+               QRectF(120, 1710, 495, 480), {}, QStringLiteral("Prend en compte les réglages"));
     ok.picture = Pictogram::Ok;
-    ControlSpec label{QStringLiteral("LblChangerCoul"),
-                      ControlKind::Label,
-                      {},
-                      QRectF(1740, 420, 1320, 240),
-                      QStringLiteral("[COULEURS]")};
-    ControlSpec line{QStringLiteral("Line1"), ControlKind::Line, {}, QRectF(300, 600, 2835, 0)};
-    ControlSpec zoom{
-        QStringLiteral("VSZoom"), ControlKind::HScrollBar, {}, QRectF(330, 1290, 795, 315)};
+    ControlSpec label = spec(QStringLiteral("LblChangerCoul"), ControlKind::Label, {},
+                             QRectF(1740, 420, 1320, 240), QStringLiteral("[COULEURS]"));
+    ControlSpec line
+        = spec(QStringLiteral("Line1"), ControlKind::Line, {}, QRectF(300, 600, 2835, 0));
+    ControlSpec zoom
+        = spec(QStringLiteral("VSZoom"), ControlKind::HScrollBar, {}, QRectF(330, 1290, 795, 315));
     return {panel, speed, display, band, ok, label, line, zoom};
 }
 
@@ -135,8 +144,8 @@ private slots:
     void missingContainerFallsBackToTheWindow()
     {
         Form form(QStringLiteral("FenMCI"));
-        form.build({{QStringLiteral("CmdOK"), ControlKind::Button, QStringLiteral("Absent"),
-                     QRectF(5220, 60, 480, 480)}});
+        form.build({spec(QStringLiteral("CmdOK"), ControlKind::Button, QStringLiteral("Absent"),
+                         QRectF(5220, 60, 480, 480))});
         QWidget *ok = form.control(QStringLiteral("CmdOK"));
         QVERIFY(ok);
         QCOMPARE(ok->parentWidget(), &form);
