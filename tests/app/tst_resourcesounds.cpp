@@ -3,7 +3,6 @@
 #include "app/ResourceSounds.h"
 
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -73,8 +72,6 @@ private slots:
 
     void signalDecodesToAnAudibleSoundEndingInSilence()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
-            QSKIP("ffmpeg decodes the sound for this check");
         QTemporaryDir dir;
         QFile file(dir.filePath(QStringLiteral("20.wav")));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -115,8 +112,6 @@ private slots:
         QFETCH(int, number);
         QVERIFY(resourceSound(number).isEmpty());
     }
-
-    void soundsAreTheSameEachTime() { QCOMPARE(resourceSound(20), resourceSound(20)); }
 };
 
 KV_TEST_MAIN(TestResourceSounds)

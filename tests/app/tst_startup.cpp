@@ -121,12 +121,11 @@ private slots:
     void helpButtonOpensWholeFileOrTopicOne()
     {
         WindowHarness h;
-        auto *main = h.mainWindow();
-        ZarnBttn *help = main->button(QStringLiteral("CmdAide"));
-        QTest::mouseClick(help, Qt::LeftButton, {}, help->rect().center());
+        h.mainWindow();
+        h.click("CmdAide");
         QCOMPARE(h.fakes.launcher->started,
                  QStringList{QStringLiteral("winhelp.exe /opt/kinovue/Kinovue.hlp")});
-        QTest::mousePress(help, Qt::RightButton, {}, help->rect().center());
+        h.press("CmdAide", Qt::RightButton);
         QCOMPARE(h.fakes.help->calls.size(), 1);
         QCOMPARE(h.fakes.help->calls.first().context, 1);
     }
@@ -151,12 +150,9 @@ private slots:
         h.windows.onEmpty = [&ended] {
             ended = true;
         };
-        auto *main = new FenPrin(h.context);
-        main->load();
-        auto *other = new QWidget;
-        h.windows.add(other);
-        ZarnBttn *close = main->button(QStringLiteral("CmdFermer"));
-        QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
+        h.mainWindow();
+        h.windows.add(new QWidget);
+        h.click("CmdFermer");
         QCOMPARE(h.fakes.windows->closeRequests, moduleRunning ? QList<WindowServices::WindowId>{77}
                                                                : QList<WindowServices::WindowId>{});
         QCOMPARE(h.windows.count(), 0);
@@ -176,12 +172,10 @@ private slots:
         QVERIFY(main->mciWnd1().fileName().isEmpty()); // only for the multi-view window's choice
         h.general.ChoixMultivues = true;
         main->activate();
-        QCOMPARE(main->mciWnd1().fileName(), film);
+        QCOMPARE(h.playing(), "rendu.avi stopped 0");
         QCOMPARE(main->mciWnd1().zoom(), 100);
-        QCOMPARE(main->panel(QStringLiteral("ZoomText"))->caption(), QStringLiteral("100"));
-        QVERIFY(main->button(QStringLiteral("CmdPlayAVI"))->isEnabled());
-        QVERIFY(!main->control(QStringLiteral("ButAVI"))->isHidden());
-        QVERIFY(main->state().ModeNormal);
+        QCOMPARE(h.caption("ZoomText"), QStringLiteral("100"));
+        QCOMPARE(h.looks({"CmdPlayAVI", "ButAVI"}), "CmdPlayAVI ButAVI");
     }
 
     void activationRefreshesTheTipsCaption()

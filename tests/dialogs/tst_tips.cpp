@@ -15,11 +15,25 @@ const QString TipsKey
     = FakeSettingsStore::path(QStringLiteral("Kinovue ST"), QStringLiteral("Conseils du jour"),
                               QStringLiteral("Conseil au démarrage"));
 
-void writeTips(const QString &folder, const QByteArray &bytes)
+// The tips dialog loaded from a program folder holding these bytes as Conseils.txt, or none
+// when bytes is null.
+Conseils *loadTips(WindowHarness &h, const QTemporaryDir &dir, const QByteArray &bytes)
 {
-    QFile file(folder + QStringLiteral("/Conseils.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    if (!bytes.isNull()) {
+        QFile file(dir.filePath(QStringLiteral("Conseils.txt")));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+    h.fakes.platform.programFolder = dir.path();
+    auto *tips = new Conseils(h.context);
+    tips->load();
+    return tips;
+}
+
+void clickNext(Conseils *tips)
+{
+    ZarnBttn *next = tips->button(QStringLiteral("CmdNextTip"));
+    QTest::mouseClick(next, Qt::LeftButton, {}, next->rect().center());
 }
 
 } // namespace
@@ -43,16 +57,12 @@ private slots:
         QFETCH(double, random);
         QFETCH(QStringList, sequence);
         QTemporaryDir dir;
-        writeTips(dir.path(), "un\ndeux\ntrois\n");
         WindowHarness h;
-        h.fakes.platform.programFolder = dir.path();
         h.fakes.random->sequence = {random};
-        auto *tips = new Conseils(h.context);
-        tips->load();
+        auto *tips = loadTips(h, dir, "un\ndeux\ntrois\n");
         QStringList seen{tips->tipText()};
-        ZarnBttn *next = tips->button(QStringLiteral("CmdNextTip"));
         for (int i = 0; i < 3; ++i) {
-            QTest::mouseClick(next, Qt::LeftButton, {}, next->rect().center());
+            clickNext(tips);
             seen << tips->tipText();
         }
         QCOMPARE(seen, sequence);
@@ -61,18 +71,14 @@ private slots:
     void emptyLineIsATipOfItsOwnAndOldCodePageReads()
     {
         QTemporaryDir dir;
-        writeTips(dir.path(), "premi\xe8re\r\n\r\n\x80 trois\r\n");
         WindowHarness h;
-        h.fakes.platform.programFolder = dir.path();
         h.fakes.random->sequence = {0.0};
-        auto *tips = new Conseils(h.context);
-        tips->load();
+        auto *tips = loadTips(h, dir, "premi\xe8re\r\n\r\n\x80 trois\r\n");
         QCOMPARE(tips->tips().count(), 3);
         QCOMPARE(tips->tipText(), QStringLiteral("première"));
-        ZarnBttn *next = tips->button(QStringLiteral("CmdNextTip"));
-        QTest::mouseClick(next, Qt::LeftButton, {}, next->rect().center());
+        clickNext(tips);
         QCOMPARE(tips->tipText(), QString());
-        QTest::mouseClick(next, Qt::LeftButton, {}, next->rect().center());
+        clickNext(tips);
         QCOMPARE(tips->tipText(), QStringLiteral("€ trois"));
     }
 
@@ -80,26 +86,20 @@ private slots:
     {
         QTemporaryDir dir;
         WindowHarness h;
-        h.fakes.platform.programFolder = dir.path();
-        auto *tips = new Conseils(h.context);
-        tips->load();
+        auto *tips = loadTips(h, dir, QByteArray());
         const QString message = QStringLiteral(
             "Le fichier Conseils.txt n'a pas été trouvé.\r\n\r\nVous n'auriez pas dû le supprimer "
             "du dossier de Kinovue ST");
         QCOMPARE(tips->tipText(), message);
-        ZarnBttn *next = tips->button(QStringLiteral("CmdNextTip"));
-        QTest::mouseClick(next, Qt::LeftButton, {}, next->rect().center());
+        clickNext(tips);
         QCOMPARE(tips->tipText(), message);
     }
 
     void emptyFileShowsNoTip()
     {
         QTemporaryDir dir;
-        writeTips(dir.path(), "");
         WindowHarness h;
-        h.fakes.platform.programFolder = dir.path();
-        auto *tips = new Conseils(h.context);
-        tips->load();
+        auto *tips = loadTips(h, dir, "");
         QVERIFY(tips->tips().isEmpty());
         QCOMPARE(tips->tipText(), QString());
     }

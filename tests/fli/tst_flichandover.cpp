@@ -20,37 +20,22 @@ class FlicHandoverTest : public QObject
 
 private:
     std::unique_ptr<WindowHarness> h;
-    FenPrin *w = nullptr;
     FileList *files = nullptr;
     QString m_flics; // A.FLC, b.fli, C.flc, d.FLI
 
     FakeLauncher &launcher() const { return *h->fakes.launcher; }
-    bool shown(const char *name) const { return !w->control(QString::fromUtf8(name))->isHidden(); }
-    void click(const char *name)
+    void openSequencePanel(const char *entry, const QList<int> &rows)
     {
-        ZarnBttn *b = w->button(QString::fromUtf8(name));
-        QVERIFY2(b->isVisible(), name);
-        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
-    }
-    void clickEntries(const QList<int> &rows)
-    {
-        for (int i = 0; i < rows.size(); ++i) {
-            QTest::mouseClick(files->viewport(), Qt::LeftButton,
-                              i == 0 ? Qt::NoModifier : Qt::ControlModifier,
-                              files->visualItemRect(files->item(rows.at(i))).center());
-        }
-    }
-    void openSequencePanel(const char *entry)
-    {
-        click("CmdFLI1");
-        click(entry);
-        QVERIFY(w->get<DirList>(QStringLiteral("Répertoire1"))->setPath(m_flics));
+        h->click("CmdFLI1");
+        h->click(entry);
+        QVERIFY(h->main->get<DirList>(QStringLiteral("Répertoire1"))->setPath(m_flics));
         QCOMPARE(files->listCount(), 4);
+        for (int i = 0; i < rows.size(); ++i)
+            h->clickEntry(rows.at(i), i == 0 ? Qt::NoModifier : Qt::ControlModifier);
     }
     QString playerLine(const QString &name) const
     {
-        return QStringLiteral("/opt/kinovue/Play.exe ") + QDir(m_flics).filePath(name)
-               + QStringLiteral(" -L65535");
+        return "/opt/kinovue/Play.exe " + QDir(m_flics).filePath(name) + " -L65535";
     }
 
 private slots:
@@ -63,8 +48,8 @@ private slots:
             QFile file(QDir(m_flics).filePath(QString::fromUtf8(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
-        w = h->mainWindow();
-        files = w->get<FileList>(QStringLiteral("Fichier1"));
+        h->mainWindow();
+        files = h->main->get<FileList>(QStringLiteral("Fichier1"));
     }
 
     void cleanup() { h.reset(); }
@@ -138,7 +123,7 @@ private slots:
         QFETCH(bool, running);
         if (running)
             h->fakes.windows->windows.insert(FlicHandover::ModuleTitle, 77);
-        click("CmdFLI");
+        h->click("CmdFLI");
         if (running) {
             QVERIFY(launcher().started.isEmpty());
             QCOMPARE(h->fakes.windows->activations.size(), 1);
@@ -157,19 +142,19 @@ private slots:
     {
         launcher().statusByProgram.insert(QStringLiteral("/opt/kinovue/velmora.dll"),
                                           LaunchStatus::FileNotFound);
-        click("CmdFLI");
+        h->click("CmdFLI");
         QCOMPARE(launcher().started.size(), 1);
         QVERIFY(h->fakes.messages->asked.isEmpty());
     }
 
     void menuButtonOpensThenCloses()
     {
-        QWidget *menu = w->control(QStringLiteral("mnuSeqFLI"));
+        QWidget *menu = h->main->control(QStringLiteral("mnuSeqFLI"));
         QVERIFY(menu->isHidden());
-        click("CmdFLI1");
+        h->click("CmdFLI1");
         QVERIFY(!menu->isHidden());
         QCOMPARE(Twips::rect(menu).topLeft(), QPointF(1800, 2760));
-        click("CmdFLI1");
+        h->click("CmdFLI1");
         QVERIFY(menu->isHidden());
     }
 
@@ -189,9 +174,9 @@ private slots:
         QFETCH(QString, option);
         const QString file = QDir(m_flics).filePath(QStringLiteral("A.FLC"));
         h->fakes.dialogs->replies.enqueue({true, file});
-        click("CmdFLI1");
-        click(entry.toUtf8().constData());
-        QVERIFY(!shown("mnuSeqFLI"));
+        h->click("CmdFLI1");
+        h->click(entry);
+        QVERIFY(!h->shown("mnuSeqFLI"));
         const FakeCommonDialog::Shown &asked = h->fakes.dialogs->shown.last();
         QCOMPARE(asked.state.title, QStringLiteral("Nom du fichier FLC ou FLI"));
         QCOMPARE(asked.state.filter,
@@ -207,49 +192,31 @@ private slots:
         // An animation chosen through the shared dialog for the media window.
         const QString avi = QDir(m_flics).filePath(QStringLiteral("film.avi"));
         h->fakes.dialogs->replies.enqueue({true, avi});
-        click("CmdFiMCI");
-        click("CmdFLI1");
-        click("mnuFich1FLI"); // cancelled: no reply queued
+        h->click("CmdFiMCI");
+        h->click("CmdFLI1");
+        h->click("mnuFich1FLI"); // cancelled: no reply queued
         QCOMPARE(launcher().started, QStringList{"/opt/kinovue/Play.exe " + avi + " -L1"});
     }
 
-    void sequenceEntriesPreparePanelForFlicFiles_data()
+    // The entries open the file panel on FLC and FLI files.
+    void entriesOpenThePanelOnFlicFiles_data()
     {
         QTest::addColumn<QString>("entry");
-        QTest::addColumn<bool>("dossier");
-        QTest::newRow("Tout le dossier") << "mnuToutRepFLI" << true;
-        QTest::newRow("Sélection de fichiers") << "mnuSelecFicFLI" << false;
+        QTest::addColumn<QString>("looks");
+        QTest::newRow("Tout le dossier") << "mnuToutRepFLI"
+                                         << "(mnuSeqFLI) (ButAVI) PSeqAVI PSeqAVI2 CmdFiMCI";
+        QTest::newRow("Sélection de fichiers") << "mnuSelecFicFLI"
+                                               << "(mnuSeqFLI) (ButAVI) PSeqAVI PSeqAVI2 CmdFiMCI";
+        QTest::newRow("Liste des fichiers") << "mnuListFicFLI"
+                                            << "(mnuSeqFLI) (ButAVI) PSeqAVI PSeqAVI2 CmdFiMCI";
     }
-
-    void sequenceEntriesPreparePanelForFlicFiles()
+    void entriesOpenThePanelOnFlicFiles()
     {
         QFETCH(QString, entry);
-        QFETCH(bool, dossier);
-        w->state().sequence = PanelSequence::SeqAVI;
-        w->state().ModeListe = true;
-        click("CmdFLI1");
-        click(entry.toUtf8().constData());
-        const FenPrinState &s = w->state();
-        QVERIFY(!shown("mnuSeqFLI"));
-        QVERIFY(shown("PSeqAVI"));
-        QVERIFY(shown("PSeqAVI2"));
-        QCOMPARE(files->pattern(), QStringLiteral("*.flc;*.fli"));
-        QCOMPARE(s.scope, dossier ? PanelScope::ModeDossier : PanelScope::ModeSelection);
-        QVERIFY(!s.ModeListe);
-        QVERIFY(s.SeqFLI());
-        QVERIFY(s.ModeNormal);
-    }
-
-    void listEntryKeepsTheSequenceFlags()
-    {
-        w->state().sequence = PanelSequence::SeqFLI;
-        click("CmdFLI1");
-        click("mnuListFicFLI");
-        QVERIFY(w->state().ModeListe);
-        QVERIFY(w->state().SeqFLI());
-        QVERIFY(w->state().ModeNormal); // unlike the AVI list
-        QVERIFY(!shown("ButAVI"));
-        QVERIFY(shown("PSeqAVI2"));
+        QFETCH(QString, looks);
+        h->click("CmdFLI1");
+        h->click(entry);
+        QCOMPARE(h->looks({"mnuSeqFLI", "ButAVI", "PSeqAVI", "PSeqAVI2", "CmdFiMCI"}), looks);
         QCOMPARE(files->pattern(), QStringLiteral("*.flc;*.fli"));
     }
 
@@ -263,29 +230,28 @@ private slots:
     void sequenceWithNothingSelectedStartsNothing()
     {
         QFETCH(QString, entry);
-        openSequencePanel(entry.toUtf8().constData());
-        click("CmdOKSeqAVI");
+        openSequencePanel(entry.toUtf8().constData(), {});
+        h->click("CmdOKSeqAVI");
         QVERIFY(launcher().started.isEmpty());
-        QVERIFY(!shown("PSeqAVI"));
-        QVERIFY(!shown("PSeqAVI2"));
+        QVERIFY(!h->shown("PSeqAVI"));
+        QVERIFY(!h->shown("PSeqAVI2"));
     }
 
     void selectedFilesPlayOneAfterTheOther()
     {
-        openSequencePanel("mnuToutRepFLI");
-        clickEntries({0, 1, 3});
+        openSequencePanel("mnuToutRepFLI", {0, 1, 3});
         // Each start records how many players had gone by then; each player goes 40 ms later.
         QList<int> goneAtStart;
         int gone = 0;
         launcher().onStart = [&](const QString &) {
             goneAtStart << gone;
             const qint64 id = launcher().started.size();
-            QTimer::singleShot(40, w, [&, id] {
+            QTimer::singleShot(40, h->main, [&, id] {
                 ++gone;
                 launcher().finish(id);
             });
         };
-        click("CmdOKSeqAVI");
+        h->click("CmdOKSeqAVI");
         QCOMPARE(launcher().started,
                  (QStringList{playerLine("A.FLC"), playerLine("b.fli"), playerLine("d.FLI")}));
         QCOMPARE(goneAtStart, (QList<int>{0, 1, 2}));
@@ -295,19 +261,18 @@ private slots:
 
     void playerThatNeverTakesOverIsToldAndTheSequenceGoesOn()
     {
-        openSequencePanel("mnuSelecFicFLI");
-        clickEntries({1, 2});
-        w->activateWindow();
-        QApplication::setActiveWindow(w);
-        QTRY_VERIFY(w->isActiveWindow());
+        openSequencePanel("mnuSelecFicFLI", {1, 2});
+        h->main->activateWindow();
+        QApplication::setActiveWindow(h->main);
+        QTRY_VERIFY(h->main->isActiveWindow());
         launcher().onStart = [&](const QString &) {
             const qint64 id = launcher().started.size();
             if (id == 1) // our window stays active: the minute runs out
-                QTimer::singleShot(20, w, [&] { h->fakes.clock->seconds += 61; });
+                QTimer::singleShot(20, h->main, [&] { h->fakes.clock->seconds += 61; });
             else
-                QTimer::singleShot(20, w, [&, id] { launcher().finish(id); });
+                QTimer::singleShot(20, h->main, [&, id] { launcher().finish(id); });
         };
-        click("CmdOKSeqAVI");
+        h->click("CmdOKSeqAVI");
         QCOMPARE(launcher().started, (QStringList{playerLine("b.fli"), playerLine("C.flc")}));
         QCOMPARE(h->fakes.messages->asked.size(), 1);
         QCOMPARE(h->fakes.messages->asked.first().text, QStringLiteral("Programme DOS non lancé"));
@@ -315,11 +280,10 @@ private slots:
 
     void playerThatCannotStartEndsTheSequence()
     {
-        openSequencePanel("mnuToutRepFLI");
-        clickEntries({0, 2});
+        openSequencePanel("mnuToutRepFLI", {0, 2});
         launcher().statusByProgram.insert(QStringLiteral("/opt/kinovue/Play.exe"),
                                           LaunchStatus::FileNotFound);
-        click("CmdOKSeqAVI");
+        h->click("CmdOKSeqAVI");
         QCOMPARE(launcher().started, QStringList{playerLine("A.FLC")});
         QVERIFY(h->fakes.messages->asked.isEmpty());
     }

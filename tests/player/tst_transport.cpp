@@ -1,226 +1,109 @@
 #include "TestMain.h"
 #include "WindowHarness.h"
 
-#include "controls/ZarnBttn.h"
-#include "controls/ZarnPanel.h"
-#include "mainwindow/FenPrin.h"
-#include "player/Transport.h"
+#include "controls/ScrollBar.h"
 
 using kvtest::WindowHarness;
 
+// The transport buttons of the main window on a 25 s animation of 250 frames opened through
+// the file dialog: what the user clicks, where the animation is then, what the buttons show.
 class TransportTest : public QObject
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<WindowHarness> h;
-    QString m_a;
-
-    FenPrin *w = nullptr;
-    MediaWindow *media = nullptr;
-
-    FakeEngine *engine() const { return WindowHarness::engineOf(*media); }
-    bool shown(const char *name) const { return !w->control(QString::fromUtf8(name))->isHidden(); }
-    bool enabled(const char *name) const
-    {
-        return w->control(QString::fromUtf8(name))->isEnabled();
-    }
-
 private slots:
-    void init()
+    void clicksPlayTheAnimation_data()
     {
-        h = std::make_unique<WindowHarness>();
-        m_a = h->addMedia(QStringLiteral("a.avi"), FakeMedia{25000, 250, QSize(160, 120)});
-        w = h->mainWindow();
-        media = &w->mciWnd1();
-        media->setFileName(m_a);
-        WindowHarness::settle();
-        QVERIFY(engine());
+        QTest::addColumn<QStringList>(
+            "steps"); // a button; "name/right"; "+ms" of clock; "@ms" dragged to; "zoom N"
+        QTest::addColumn<QString>("playing");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<QString>("looks");
+        using L = QStringList;
+        const QString idle = "CmdPlayAVI (CmdPauseAVI) CmdStopAVI- CmdPlEcrAVI CmdSeqAVI";
+        const QString busy = "(CmdPlayAVI) CmdPauseAVI CmdStopAVI CmdPlEcrAVI CmdSeqAVI-";
+        QTest::newRow("opened") << L{} << "a.avi stopped 0" << 100 << idle;
+        QTest::newRow("play") << L{"CmdPlayAVI", "+3000"} << "a.avi playing 3000" << 100 << busy;
+        QTest::newRow("pause") << L{"CmdPlayAVI", "+3000", "CmdPauseAVI"} << "a.avi paused 3000"
+                               << 100
+                               << "CmdPlayAVI (CmdPauseAVI) CmdStopAVI CmdPlEcrAVI CmdSeqAVI-";
+        QTest::newRow("play after pause goes on")
+            << L{"CmdPlayAVI", "+3000", "CmdPauseAVI", "CmdPlayAVI"} << "a.avi playing 3000" << 100
+            << busy;
+        QTest::newRow("stop rewinds")
+            << L{"CmdPlayAVI", "+4000", "CmdStopAVI"} << "a.avi stopped 0" << 100 << idle;
+        QTest::newRow("play after stop starts at 0")
+            << L{"CmdPlayAVI", "+4000", "CmdStopAVI", "CmdPlayAVI"} << "a.avi playing 0" << 100
+            << busy;
+        QTest::newRow("pause, stop, play starts at 0")
+            << L{"CmdPlayAVI", "+2000", "CmdPauseAVI", "CmdStopAVI", "CmdPlayAVI", "+1000"}
+            << "a.avi playing 1000" << 100 << busy;
+        QTest::newRow("the end rewinds and rests")
+            << L{"CmdPlayAVI", "+25000"} << "a.avi stopped 0" << 100 << idle;
+        QTest::newRow("loop") << L{"CmdRepetAVI", "+60000"} << "a.avi playing 10000" << 100 << busy;
+        QTest::newRow("loop, to the start")
+            << L{"CmdRepetAVI", "+6000", "CmdDebutAVI"} << "a.avi playing 0" << 100
+            << "CmdPlayAVI- (CmdPauseAVI) CmdStopAVI- CmdPlEcrAVI CmdSeqAVI-";
+        QTest::newRow("loop, then stop")
+            << L{"CmdRepetAVI", "+6000", "CmdStopAVI"} << "a.avi stopped 0" << 100 << idle;
+        QTest::newRow("to the end")
+            << L{"@4000", "CmdFinAVI"} << "a.avi stopped 25000" << 100 << idle;
+        QTest::newRow("backward from the end")
+            << L{"CmdFinAVI", "CmdFinAVI/right", "+5000"} << "a.avi playing 20000" << 100
+            << "CmdPlayAVI (CmdPauseAVI) CmdStopAVI- CmdPlEcrAVI CmdSeqAVI-";
+        QTest::newRow("backward to the start")
+            << L{"CmdFinAVI", "CmdFinAVI/right", "+30000"} << "a.avi stopped 0" << 100 << idle;
+        // Steps are not clamped on their way: the media window keeps them inside the media.
+        QTest::newRow("forward 10 s")
+            << L{"@3000", "CmdAvanceAVI"} << "a.avi stopped 13000" << 100 << idle;
+        QTest::newRow("forward 1 s")
+            << L{"@3000", "CmdAvanceAVI/right"} << "a.avi stopped 4000" << 100 << idle;
+        QTest::newRow("forward past the end")
+            << L{"@20000", "CmdAvanceAVI"} << "a.avi stopped 25000" << 100 << idle;
+        QTest::newRow("back 10 s near the start")
+            << L{"@3000", "CmdReculeAVI"} << "a.avi stopped 0" << 100 << idle;
+        QTest::newRow("back 1 s") << L{"@3000", "CmdReculeAVI/right"} << "a.avi stopped 2000" << 100
+                                  << idle;
+        // Full screen plays at 100 at least; the end gives back the zoom of the zoom text.
+        const QString fullScreen = "CmdPlayAVI (CmdPauseAVI) CmdStopAVI- CmdPlEcrAVI CmdSeqAVI-";
+        QTest::newRow("full screen")
+            << L{"zoom 50", "CmdPlEcrAVI", "+1000"} << "a.avi playing 1000" << 100 << fullScreen;
+        QTest::newRow("full screen to the end")
+            << L{"zoom 50", "CmdPlEcrAVI", "+26000"} << "a.avi stopped 0" << 50 << idle;
+        QTest::newRow("full screen above 100")
+            << L{"zoom 200", "CmdPlEcrAVI", "+1000"} << "a.avi playing 1000" << 200 << fullScreen;
     }
-
-    void cleanup() { h.reset(); }
-
-    void playPausePlayDoesNotRewind()
+    void clicksPlayTheAnimation()
     {
-        w->transport().play();
-        WindowHarness::settle();
-        engine()->advance(3000);
-        w->transport().pause();
-        WindowHarness::settle();
-        QVERIFY(shown("CmdPlayAVI"));
-        QVERIFY(!shown("CmdPauseAVI"));
-        w->transport().play();
-        WindowHarness::settle();
-        media->setTimeFormat(QStringLiteral("ms"));
-        QCOMPARE(media->position(), 3000);
-        QCOMPARE(media->mode(), QStringLiteral("playing"));
-        QVERIFY(!w->state().EnPause);
-    }
-
-    void playAfterStopRewinds()
-    {
-        w->transport().play();
-        WindowHarness::settle();
-        engine()->advance(4000);
-        w->transport().stop();
-        WindowHarness::settle();
-        QVERIFY(!enabled("CmdStopAVI"));
-        media->setTimeFormat(QStringLiteral("ms"));
-        QCOMPARE(media->position(), 0); // the "stopped" report rewound it
-        w->transport().play();
-        WindowHarness::settle();
-        QCOMPARE(media->position(), 0);
-        QVERIFY(enabled("CmdStopAVI"));
-        QVERIFY(shown("CmdPauseAVI"));
-    }
-
-    void pauseThenStopKeepsEnPause()
-    {
-        w->transport().play();
-        WindowHarness::settle();
-        engine()->advance(2000);
-        w->transport().pause();
-        w->transport().stop();
-        WindowHarness::settle();
-        QVERIFY(w->state().EnPause);
-        w->transport().play();
-        WindowHarness::settle();
-        media->setTimeFormat(QStringLiteral("ms"));
-        QCOMPARE(media->position(), 0);
-        QVERIFY(!w->state().EnPause);
-    }
-
-    void stepsAreNotClampedBeforeReachingTheMediaWindow_data()
-    {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("delta");
-        QTest::newRow("forward 10 s") << 3000 << 10000;
-        QTest::newRow("back 1 s near the start") << 500 << -1000;
-        QTest::newRow("forward past the end") << 20000 << 10000;
-    }
-
-    void stepsAreNotClampedBeforeReachingTheMediaWindow()
-    {
-        QFETCH(int, start);
-        QFETCH(int, delta);
-        media->setTimeFormat(QStringLiteral("ms"));
-        media->setPosition(start);
-        w->transport().step(delta);
-        QCOMPARE(media->timeFormat(), QStringLiteral("ms"));
-        // The media window keeps positions inside the media.
-        QCOMPARE(media->position(), std::clamp(start + delta, 0, 25000));
-    }
-
-    void stepButtonsSendTheirDeltas_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("mouseButton");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("forward click") << "CmdAvanceAVI" << 1 << 13000;
-        QTest::newRow("forward right press") << "CmdAvanceAVI" << 2 << 4000;
-        QTest::newRow("back click") << "CmdReculeAVI" << 1 << 0;
-        QTest::newRow("back right press") << "CmdReculeAVI" << 2 << 2000;
-    }
-
-    void stepButtonsSendTheirDeltas()
-    {
-        QFETCH(QString, button);
-        QFETCH(int, mouseButton);
-        QFETCH(int, expected);
-        media->setTimeFormat(QStringLiteral("frames"));
-        media->setTimeFormat(QStringLiteral("ms"));
-        media->setPosition(3000);
-        media->setTimeFormat(QStringLiteral("frames"));
-        ZarnBttn *b = w->button(button);
-        b->show();
-        w->control(QStringLiteral("ButAVI"))->show();
-        const QPoint centre = b->rect().center();
-        if (mouseButton == 1)
-            QTest::mouseClick(b, Qt::LeftButton, {}, centre);
-        else
-            QTest::mousePress(b, Qt::RightButton, {}, centre);
-        QCOMPARE(media->timeFormat(), QStringLiteral("ms"));
-        QCOMPARE(media->position(), expected);
-    }
-
-    void endThenBackwardsSendsPlayFromFramesToZero()
-    {
-        w->transport().toEnd();
-        QCOMPARE(media->timeFormat(), QStringLiteral("frames"));
-        QCOMPARE(w->state().NbImages, QStringLiteral("250"));
-        QCOMPARE(media->position(), 250);
-        QVERIFY(!enabled("CmdStopAVI"));
-        w->transport().backwardsFromEnd();
-        WindowHarness::settle();
-        QVERIFY(engine()->playingBackward());
-        engine()->advance(30000);
-        WindowHarness::settle();
-        QCOMPARE(media->position(), 0);
-    }
-
-    void fullScreenForcesZoom100AndStopRestoresZoomText()
-    {
-        media->setZoom(50);
-        w->panel(QStringLiteral("ZoomText"))->setCaption(QStringLiteral("50"));
-        w->transport().fullScreen();
-        QVERIFY(w->state().PleinEcran);
-        QCOMPARE(media->zoom(), 100);
-        WindowHarness::settle();
-        engine()->advance(26000);
-        WindowHarness::settle();
-        QCOMPARE(media->mode(), QStringLiteral("stopped"));
-        QCOMPARE(media->zoom(), 50);
-        QVERIFY(w->state().PleinEcran); // only stop, loop or a new file clear it
-    }
-
-    void loopDisablesPlayUntilStop()
-    {
-        w->transport().loop();
-        WindowHarness::settle();
-        QVERIFY(engine()->repeating());
-        QVERIFY(!enabled("CmdPlayAVI"));
-        QVERIFY(shown("CmdPauseAVI"));
-        engine()->advance(60000);
-        WindowHarness::settle();
-        QCOMPARE(media->mode(), QStringLiteral("playing"));
-        w->transport().toStart();
-        QVERIFY(!enabled("CmdPlayAVI"));
-        w->transport().stop();
-        WindowHarness::settle();
-        QVERIFY(enabled("CmdPlayAVI"));
-        QVERIFY(!w->state().BoucleAVI);
-    }
-
-    void endOfMediaRewindsAndRestoresIdleButtons()
-    {
-        w->button(QStringLiteral("CmdSeqAVI"))->setEnabled(true);
-        w->transport().play();
-        WindowHarness::settle();
-        QVERIFY(!enabled("CmdSeqAVI"));
-        engine()->advance(25000);
-        WindowHarness::settle();
-        QCOMPARE(media->mode(), QStringLiteral("stopped"));
-        media->setTimeFormat(QStringLiteral("ms"));
-        QCOMPARE(media->position(), 0);
-        QVERIFY(shown("CmdPlayAVI"));
-        QVERIFY(!shown("CmdPauseAVI"));
-        QVERIFY(!enabled("CmdStopAVI"));
-        QVERIFY(enabled("CmdSeqAVI"));
-        QVERIFY(!w->timer1().isActive());
-    }
-
-    void stopDuringSlideshowOnlyArmsTheTimer()
-    {
-        w->state().ModeNormal = false;
-        w->transport().play();
-        WindowHarness::settle();
-        QVERIFY(!w->timer1().isActive());
-        engine()->advance(26000);
-        WindowHarness::settle();
-        QVERIFY(w->timer1().isActive());
-        // The buttons stay as the play left them.
-        QVERIFY(shown("CmdPauseAVI"));
-        QVERIFY(enabled("CmdStopAVI"));
+        QFETCH(QStringList, steps);
+        QFETCH(QString, playing);
+        QFETCH(int, zoom);
+        QFETCH(QString, looks);
+        WindowHarness h;
+        h.mainWindow();
+        h.answer(h.addMedia(QStringLiteral("a.avi"), FakeMedia{25000, 250, QSize(160, 120)}));
+        h.click(QStringLiteral("CmdFiMCI"));
+        for (const QString &step : std::as_const(steps)) {
+            if (step.startsWith('+')) {
+                h.advance(step.mid(1).toLongLong());
+            } else if (step.startsWith('@')) {
+                h.animation().setTimeFormat(QStringLiteral("ms"));
+                h.animation().setPosition(step.mid(1).toInt());
+            } else if (step.startsWith("zoom ")) {
+                h.main->get<ScrollBar>(QStringLiteral("VSZoom"))->setValue(step.mid(5).toInt());
+            } else if (step.endsWith("/right")) {
+                h.press(step.chopped(6), Qt::RightButton);
+            } else {
+                h.click(step);
+            }
+        }
+        QCOMPARE(h.playing(), playing);
+        QCOMPARE(h.animation().zoom(), zoom);
+        QCOMPARE(h.looks({"CmdPlayAVI", "CmdPauseAVI", "CmdStopAVI", "CmdPlEcrAVI", "CmdSeqAVI"}),
+                 looks);
+        QCOMPARE(h.animation().isFullScreenPlaying(),
+                 steps.contains("CmdPlEcrAVI") && playing.contains("playing"));
+        QVERIFY(!h.main->timer1().isActive());
     }
 };
 

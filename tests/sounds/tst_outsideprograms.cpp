@@ -1,146 +1,88 @@
 #include "TestMain.h"
 #include "WindowHarness.h"
 
-#include "controls/ZarnBttn.h"
 #include "core/Twips.h"
-#include "mainwindow/FenPrin.h"
-#include "platform/CommonDialog.h"
 #include "sounds/SoundPanel.h"
 
 using kvtest::WindowHarness;
 
-namespace {
-
-const QString AviTitle = QStringLiteral("Nom du fichier AVI (MPEG, MOV)");
-const QString AviFilter
-    = QStringLiteral("Animations AVI (MPG, MOV)|*.avi;*.mpg;*.mov|Tous les fichiers (*.*)|*.*");
-const QString SoundTitle = QStringLiteral("Nom du fichier MIDI ou WAVE");
-const QString SoundFilter
-    = QStringLiteral("Sons MID, RMI et WAV|*.mid;*.rmi;*.wav|Tous les fichiers (*.*)|*.*");
-const QString GalerixText
-    = QStringLiteral("Le fichier Galerix.pif est absent ou ses paramètres sont incorrects");
-
-} // namespace
-
+// The programs of the sound card and the players that the main window starts: the command
+// line each button gives the launcher, and what the user is told when one cannot start.
 class OutsideProgramsTest : public QObject
 {
     Q_OBJECT
 
 private:
     std::unique_ptr<WindowHarness> h;
-    FenPrin *w = nullptr;
 
     FakeLauncher &launcher() const { return *h->fakes.launcher; }
-    bool shown(const char *name) const { return !w->control(QString::fromUtf8(name))->isHidden(); }
-    bool enabled(const char *name) const
-    {
-        return w->control(QString::fromUtf8(name))->isEnabled();
-    }
-    void click(const QString &name)
-    {
-        ZarnBttn *b = w->button(name);
-        QVERIFY2(b && !b->isHidden() && b->isVisible(), qPrintable(name));
-        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
-    }
-    void rightPress(const QString &name)
-    {
-        ZarnBttn *b = w->button(name);
-        QTest::mousePress(b, Qt::RightButton, {}, b->rect().center());
-        QTest::mouseRelease(b, Qt::RightButton, {}, b->rect().center());
-    }
-    void openWindow(const QString &programFolder)
+    void openWindow(const QString &programFolder = QStringLiteral("/opt/kv"))
     {
         h->fakes.platform.programFolder = programFolder;
-        w = new FenPrin(h->context);
-        w->load();
+        h->mainWindow();
     }
 
 private slots:
-    void init()
-    {
-        h = std::make_unique<WindowHarness>();
-        h->tipsAtStart(false);
-    }
-
+    void init() { h = std::make_unique<WindowHarness>(); }
     void cleanup() { h.reset(); }
 
-    void fixedProgramsStartTheirCommandLines_data()
+    // A failure to start is silent for all of them.
+    void soundPanelButtonsStartTheirCommandLines_data()
     {
         QTest::addColumn<QString>("programFolder");
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("button"); // "/right": a right press
         QTest::addColumn<QString>("commandLine");
-        const QString kv = QStringLiteral("/opt/kv");
+        QTest::addColumn<int>("status");
+        const QString kv = "/opt/kv";
+        const int started = int(LaunchStatus::Started);
         QTest::newRow("CD") << kv << "CmdCD"
-                            << "/opt/kv/sb16/ctcd.exe";
+                            << "/opt/kv/sb16/ctcd.exe" << started;
         QTest::newRow("CD, program at the root") << "/"
                                                  << "CmdCD"
-                                                 << "/sb16/ctcd.exe";
+                                                 << "/sb16/ctcd.exe" << started;
+        QTest::newRow("CD that fails") << kv << "CmdCD"
+                                       << "/opt/kv/sb16/ctcd.exe" << int(LaunchStatus::Failed);
         QTest::newRow("StudioWave") << kv << "CmdSTWave"
-                                    << "/opt/kv/sb16/ctwave.exe";
+                                    << "/opt/kv/sb16/ctwave.exe" << started;
         QTest::newRow("mixer") << kv << "CmdMix"
-                               << "/opt/kv/sb16/ctmixer.exe";
+                               << "/opt/kv/sb16/ctmixer.exe" << started;
         QTest::newRow("remote") << kv << "CmdTelecom"
-                                << "/opt/kv/sb16/remote.exe";
+                                << "/opt/kv/sb16/remote.exe" << started;
         QTest::newRow("wave deck") << kv << "CmdWave"
-                                   << "/opt/kv/sb16/ctwav.exe";
+                                   << "/opt/kv/sb16/ctwav.exe" << started;
         QTest::newRow("midi deck") << kv << "CmdMidi"
-                                   << "/opt/kv/sb16/ctmidi.exe";
+                                   << "/opt/kv/sb16/ctmidi.exe" << started;
         QTest::newRow("sound recorder") << kv << "CmdSoundrec"
-                                        << "sndrec32.exe";
+                                        << "sndrec32.exe" << started;
+        QTest::newRow("sound recorder absent") << kv << "CmdSoundrec"
+                                               << "sndrec32.exe" << int(LaunchStatus::FileNotFound);
+        QTest::newRow("volume control") << kv << "CmdSoundrec/right"
+                                        << "sndvol32.exe " << started;
         QTest::newRow("MP3") << kv << "CmdMP3"
-                             << "C:\\Program Files\\Windows Media Player\\mplayer2.exe";
+                             << "C:\\Program Files\\Windows Media Player\\mplayer2.exe" << started;
         QTest::newRow("media player, trailing blank") << kv << "CmdMPlayer"
-                                                      << "mplayer.exe ";
+                                                      << "mplayer.exe " << started;
     }
-
-    void fixedProgramsStartTheirCommandLines()
+    void soundPanelButtonsStartTheirCommandLines()
     {
         QFETCH(QString, programFolder);
         QFETCH(QString, button);
         QFETCH(QString, commandLine);
+        QFETCH(int, status);
         openWindow(programFolder);
-        w->soundPanel().showPanel();
-        click(button);
-        QCOMPARE(launcher().started, QStringList{commandLine});
-        QVERIFY(h->fakes.messages->asked.isEmpty());
-    }
-
-    void soundRecorderClickAndRightPress_data()
-    {
-        QTest::addColumn<bool>("right");
-        QTest::addColumn<QString>("commandLine");
-        QTest::newRow("click: recorder") << false << "sndrec32.exe";
-        QTest::newRow("right press: volume control") << true << "sndvol32.exe ";
-    }
-
-    void soundRecorderClickAndRightPress()
-    {
-        QFETCH(bool, right);
-        QFETCH(QString, commandLine);
-        openWindow(QStringLiteral("/opt/kv"));
-        w->soundPanel().showPanel();
-        if (right)
-            rightPress(QStringLiteral("CmdSoundrec"));
+        launcher().statusByProgram.insert(commandLine.trimmed(), LaunchStatus(status));
+        h->main->soundPanel().showPanel();
+        if (button.endsWith("/right"))
+            h->press(button.chopped(6), Qt::RightButton);
         else
-            click(QStringLiteral("CmdSoundrec"));
+            h->click(button);
         QCOMPARE(launcher().started, QStringList{commandLine});
-    }
-
-    void missingProgramsFailSilently()
-    {
-        openWindow(QStringLiteral("/opt/kv"));
-        launcher().statusByProgram.insert(QStringLiteral("sndrec32.exe"),
-                                          LaunchStatus::FileNotFound);
-        launcher().statusByProgram.insert(QStringLiteral("/opt/kv/sb16/ctcd.exe"),
-                                          LaunchStatus::Failed);
-        w->soundPanel().showPanel();
-        click(QStringLiteral("CmdSoundrec"));
-        click(QStringLiteral("CmdCD"));
-        QCOMPARE(launcher().started.size(), 2);
         QVERIFY(h->fakes.messages->asked.isEmpty());
-        QVERIFY(shown("FondSons"));
+        QVERIFY(h->shown("FondSons"));
     }
 
+    // The players menu asks for a file with the dialog of the button that opened it, and
+    // gives the player its name unquoted; a cancel gives the dialog's previous name again.
     void playerEntriesOfferTheDialogOfTheOpeningButton_data()
     {
         QTest::addColumn<QString>("opener");
@@ -148,20 +90,24 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("prefix");
+        const QString aviTitle = "Nom du fichier AVI (MPEG, MOV)";
+        const QString aviFilter
+            = "Animations AVI (MPG, MOV)|*.avi;*.mpg;*.mov|Tous les fichiers (*.*)|*.*";
         QTest::newRow("animations, Lecteur Windows Media")
             << "CmdMPAvi"
-            << "mnuMPlayer" << AviTitle << AviFilter
+            << "mnuMPlayer" << aviTitle << aviFilter
             << "C:\\Program Files\\Windows Media Player\\mplayer2.exe /play ";
         QTest::newRow("animations, ActiveMovie")
             << "CmdMPAvi"
-            << "mnuActiveMovie" << AviTitle << AviFilter
+            << "mnuActiveMovie" << aviTitle << aviFilter
             << "C:\\WINDOWS\\RUNDLL32.EXE C:\\WINDOWS\\SYSTEM\\amovie.ocx,RunDll /play ";
         QTest::newRow("sounds, Windows Media Player")
             << "CmdSonMCI"
-            << "mnuWMPlayer" << SoundTitle << SoundFilter
+            << "mnuWMPlayer"
+            << "Nom du fichier MIDI ou WAVE"
+            << "Sons MID, RMI et WAV|*.mid;*.rmi;*.wav|Tous les fichiers (*.*)|*.*"
             << "C:\\Program Files\\Windows Media Player\\wmplayer.exe /play ";
     }
-
     void playerEntriesOfferTheDialogOfTheOpeningButton()
     {
         QFETCH(QString, opener);
@@ -169,72 +115,54 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, filter);
         QFETCH(QString, prefix);
-        openWindow(QStringLiteral("/opt/kv"));
-        click(opener);
-        QVERIFY(shown("mnuWinMCI"));
-        QCOMPARE(Twips::rect(w->control(QStringLiteral("mnuWinMCI"))).topLeft(),
-                 QPointF(1800, 1260));
-        QCOMPARE(enabled("mnuMusicSons"), opener == QStringLiteral("CmdSonMCI"));
-
+        openWindow();
+        h->click(opener);
+        QCOMPARE(Twips::rect(h->main->control("mnuWinMCI")).topLeft(), QPointF(1800, 1260));
+        QCOMPARE(h->looks({"mnuWinMCI", "mnuMusicSons"}),
+                 opener == "CmdSonMCI" ? "mnuWinMCI mnuMusicSons" : "mnuWinMCI mnuMusicSons-");
         const QString file = QStringLiteral("/media/a file.avi");
-        h->fakes.dialogs->replies.enqueue({true, file});
-        click(entry);
-        QVERIFY(!shown("mnuWinMCI"));
+        h->answer(file);
+        h->click(entry);
+        QVERIFY(!h->shown("mnuWinMCI"));
         const FakeCommonDialog::Shown &asked = h->fakes.dialogs->shown.last();
         QCOMPARE(asked.state.title, title);
         QCOMPARE(asked.state.filter, filter);
         QCOMPARE(asked.state.filterIndex, 4);
         QCOMPARE(asked.state.flags, 4);
-        QCOMPARE(launcher().started, QStringList{prefix + file}); // unquoted
         // The text names the program; the chosen name is its last argument, whole.
         QCOMPARE(launcher().commands.last().arguments.last(), file);
         QVERIFY(prefix.startsWith(launcher().commands.last().program + ' '));
-
-        // Cancelled next time: the player gets the dialog's previous name again.
-        click(opener);
-        h->fakes.dialogs->replies.enqueue({false, {}});
-        click(entry);
+        h->click(opener);
+        h->answer(QString());
+        h->click(entry);
         QCOMPARE(launcher().started, (QStringList{prefix + file, prefix + file}));
     }
 
     void cancelledFirstChoiceStartsThePlayerWithNoFile()
     {
-        openWindow(QStringLiteral("/opt/kv"));
-        click(QStringLiteral("CmdSonMCI"));
-        click(QStringLiteral("mnuWMPlayer"));
+        openWindow();
+        h->click("CmdSonMCI");
+        h->click("mnuWMPlayer");
         QCOMPARE(launcher().started,
                  QStringList{"C:\\Program Files\\Windows Media Player\\wmplayer.exe /play "});
     }
 
-    void menuButtonsToggleAndTheLastClickSetsTheMode()
+    // Each menu button toggles the menu; the last one clicked decides what it offers.
+    void menuButtonsToggleTheMenu()
     {
-        openWindow(QStringLiteral("/opt/kv"));
-        click(QStringLiteral("CmdSonMCI"));
-        QVERIFY(shown("mnuWinMCI"));
-        QVERIFY(!w->state().MenuAnimations);
-        QVERIFY(enabled("mnuMusicSons"));
-
-        click(QStringLiteral("CmdMPAvi"));
-        QVERIFY(!shown("mnuWinMCI"));
-        QVERIFY(w->state().MenuAnimations);
-        QVERIFY(!enabled("mnuMusicSons"));
-
-        click(QStringLiteral("CmdSonMCI"));
-        QVERIFY(shown("mnuWinMCI"));
-        QVERIFY(!w->state().MenuAnimations);
-        QVERIFY(enabled("mnuMusicSons"));
-
-        click(QStringLiteral("mnuAnnul2"));
-        QVERIFY(!shown("mnuWinMCI"));
-        QVERIFY(launcher().started.isEmpty());
-    }
-
-    void lecteurMultimediaEntryStartsWithoutAFile()
-    {
-        openWindow(QStringLiteral("/opt/kv"));
-        click(QStringLiteral("CmdMPAvi"));
-        click(QStringLiteral("mnuLectMulti"));
-        QVERIFY(!shown("mnuWinMCI"));
+        openWindow();
+        const QStringList names{"mnuWinMCI", "mnuMusicSons"};
+        h->click("CmdSonMCI");
+        QCOMPARE(h->looks(names), "mnuWinMCI mnuMusicSons");
+        h->click("CmdMPAvi");
+        QCOMPARE(h->looks(names), "(mnuWinMCI) mnuMusicSons-");
+        h->click("CmdSonMCI");
+        QCOMPARE(h->looks(names), "mnuWinMCI mnuMusicSons");
+        h->click("mnuAnnul2");
+        QVERIFY(!h->shown("mnuWinMCI"));
+        h->click("CmdMPAvi");
+        h->click("mnuLectMulti");
+        QVERIFY(!h->shown("mnuWinMCI"));
         QVERIFY(h->fakes.dialogs->shown.isEmpty());
         QCOMPARE(launcher().started, QStringList{"mplayer.exe "});
     }
@@ -247,25 +175,25 @@ private slots:
         QTest::newRow("absent") << int(LaunchStatus::FileNotFound) << 1;
         QTest::newRow("refused") << int(LaunchStatus::Failed) << 1;
     }
-
     void galerixFailureIsToldOnce()
     {
         QFETCH(int, status);
         QFETCH(int, messages);
-        openWindow(QStringLiteral("/opt/kv"));
-        launcher().statusByProgram.insert(QStringLiteral("/opt/kv/galerix.pif"),
-                                          LaunchStatus(status));
-        click(QStringLiteral("CmdApropos"));
-        QVERIFY(shown("PopUpInfos"));
-        click(QStringLiteral("CmdImages"));
-        QVERIFY(!shown("PopUpInfos"));
+        openWindow();
+        launcher().statusByProgram.insert("/opt/kv/galerix.pif", LaunchStatus(status));
+        h->click("CmdApropos");
+        QVERIFY(h->shown("PopUpInfos"));
+        h->click("CmdImages");
+        QVERIFY(!h->shown("PopUpInfos"));
         QCOMPARE(launcher().started, QStringList{"/opt/kv/galerix.pif"});
         QCOMPARE(h->fakes.messages->asked.size(), messages);
         if (messages == 0)
             return;
         const MessageRequest &told = h->fakes.messages->asked.first();
         QCOMPARE(told.title, QStringLiteral("Galerix"));
-        QCOMPARE(told.text, GalerixText);
+        QCOMPARE(
+            told.text,
+            QStringLiteral("Le fichier Galerix.pif est absent ou ses paramètres sont incorrects"));
         QCOMPARE(int(told.icon), int(MessageIcon::Exclamation));
         QCOMPARE(int(told.buttons), int(MessageButtons::Ok));
     }

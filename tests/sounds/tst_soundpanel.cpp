@@ -1,78 +1,70 @@
 #include "TestMain.h"
 #include "WindowHarness.h"
 
-#include "controls/ZarnBttn.h"
-#include "mainwindow/FenPrin.h"
 #include "platform/CommonDialog.h"
 #include "sounds/SoundPanel.h"
 
 using kvtest::WindowHarness;
 
+// The sound player of the main window: its own dialog, play once or in a loop through
+// Timer2, and the name and duration on a right press.
 class SoundPanelTest : public QObject
 {
     Q_OBJECT
 
 private:
-    static constexpr qint64 LengthMs = 2000;
-
     std::unique_ptr<WindowHarness> h;
-    FenPrin *w = nullptr;
-    MediaWindow *sound = nullptr;
-    QString m_a;
-    QString m_b;
-    QString m_anim;
+    QString m_a; // 2 s
+    QString m_b; // 4 s
 
-    FakeEngine *engine() const { return WindowHarness::engineOf(*sound); }
-    bool shown(const char *name) const { return !w->control(QString::fromUtf8(name))->isHidden(); }
-    bool enabled(const char *name) const
-    {
-        return w->control(QString::fromUtf8(name))->isEnabled();
-    }
-    void click(const char *name)
-    {
-        ZarnBttn *b = w->button(QString::fromUtf8(name));
-        QVERIFY2(!b->isHidden(), name);
-        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
-    }
-    void press(const char *name, Qt::MouseButton button)
-    {
-        ZarnBttn *b = w->button(QString::fromUtf8(name));
-        QTest::mousePress(b, button, {}, b->rect().center());
-        QTest::mouseRelease(b, button, {}, b->rect().center());
-    }
+    MediaWindow &sound() const { return h->main->mciWnd2(); }
     void load(const QString &path)
     {
-        h->fakes.dialogs->replies.enqueue({true, path});
-        click("CmdMid");
+        h->answer(path);
+        h->click("CmdMid");
+    }
+    // Where the sound stands and what its buttons show.
+    QString state() const
+    {
+        return QStringLiteral("%1 %2 / %3")
+            .arg(QFileInfo(sound().fileName()).fileName(), sound().mode(),
+                 h->looks({"CmdMarche", "CmdARR", "CmdLoop"}));
+    }
+    void advance(qint64 ms)
+    {
+        WindowHarness::engineOf(sound())->advance(ms);
         WindowHarness::settle();
     }
-    QString sounds(const QString &name) const { return QDir(h->folder.path()).filePath(name); }
 
 private slots:
     void init()
     {
         h = std::make_unique<WindowHarness>();
-        m_a = h->addMedia(QStringLiteral("a.wav"), FakeMedia{LengthMs, 0, QSize()});
-        m_b = h->addMedia(QStringLiteral("b.mid"), FakeMedia{LengthMs * 2, 0, QSize()});
-        m_anim = h->addMedia(QStringLiteral("film.avi"), FakeMedia{5000, 50, QSize(80, 60)});
-        w = h->mainWindow();
-        sound = &w->mciWnd2();
+        m_a = h->addMedia(QStringLiteral("a.wav"), FakeMedia{2000, 0, QSize()});
+        m_b = h->addMedia(QStringLiteral("b.mid"), FakeMedia{4000, 0, QSize()});
+        h->mainWindow();
+        h->click("CmdSonMCI");
+        h->click("mnuMusicSons");
     }
-
     void cleanup() { h.reset(); }
 
+    // Loading plays nothing; the loop button stays as a loop in progress left it.
     void loadAsksForASoundThroughItsOwnDialog_data()
     {
         QTest::addColumn<bool>("looping");
-        QTest::newRow("idle") << false;
-        QTest::newRow("while a loop is set") << true;
+        QTest::addColumn<QString>("state");
+        QTest::newRow("idle") << false << "a.wav stopped / CmdMarche (CmdARR) CmdLoop";
+        QTest::newRow("while a loop plays")
+            << true << "a.wav stopped / (CmdMarche) CmdARR CmdLoop-";
     }
-
     void loadAsksForASoundThroughItsOwnDialog()
     {
         QFETCH(bool, looping);
-        w->state().BoucleSon = looping;
-        w->button(QStringLiteral("CmdMarche"))->setEnabled(false);
+        QFETCH(QString, state);
+        if (looping) {
+            load(m_b);
+            h->click("CmdLoop");
+        }
         load(m_a);
         const FakeCommonDialog::Shown &asked = h->fakes.dialogs->shown.last();
         QCOMPARE(int(asked.kind), int(FakeCommonDialog::Kind::Open));
@@ -80,89 +72,53 @@ private slots:
         QCOMPARE(asked.state.filter, QStringLiteral("Sons MID, RMI et WAV|*.mid;*.rmi;*.wav"));
         QCOMPARE(asked.state.filterIndex, 1);
         QCOMPARE(asked.state.flags, 4);
-        QCOMPARE(w->dialogue2().state().fileName, m_a);
-        QVERIFY(w->dialogue1().state().fileName.isEmpty());
-
-        QCOMPARE(sound->fileName(), m_a);
-        QCOMPARE(w->state().NomSon, m_a);
-        QVERIFY(enabled("CmdMarche"));
-        QCOMPARE(enabled("CmdLoop"), !looping);
-        QVERIFY(shown("CmdMarche")); // loading plays nothing
-        QVERIFY(sound->mode() != QStringLiteral("playing"));
+        QCOMPARE(this->state(), state);
     }
 
-    void cancelReloadsTheLastSoundNotTheLastAnimation()
+    // A cancelled dialog reloads the last sound, not the animation of the other dialog; a
+    // file the engine refuses is closed without a word.
+    void cancelReloadsTheLastSound()
     {
         load(m_a);
-        h->fakes.dialogs->replies.enqueue({true, m_anim});
-        click("CmdFiMCI");
-        WindowHarness::settle();
-        QCOMPARE(w->mciWnd1().fileName(), m_anim);
-
-        sound->setFileName(QString());
-        h->fakes.dialogs->replies.enqueue({false, {}});
-        click("CmdMid");
-        WindowHarness::settle();
-        QCOMPARE(sound->fileName(), m_a);
-        QCOMPARE(w->mciWnd1().fileName(), m_anim); // the two players stay apart
-    }
-
-    void refusedSoundKeepsTheEarlierName()
-    {
-        load(m_a);
-        // A file on disk that the engine cannot play.
-        const QString bad = sounds(QStringLiteral("bad.wav"));
-        QFile file(bad);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        load(bad);
-        QVERIFY(sound->fileName().isEmpty());
-        QCOMPARE(w->state().NomSon, m_a);
+        const QString anim = h->addMedia(QStringLiteral("film.avi"), FakeMedia{5000, 50, {80, 60}});
+        h->answer(anim);
+        h->click("CmdFiMCI");
+        load(QString());
+        QCOMPARE(sound().fileName(), m_a);
+        QFile bad(QDir(h->folder.path()).filePath(QStringLiteral("bad.wav")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        load(bad.fileName());
+        QCOMPARE(sound().fileName(), QString());
         QVERIFY(h->fakes.messages->asked.isEmpty());
+        QCOMPARE(h->animation().fileName(), anim);
     }
 
     void playOnceThenTheEndBringsPlayBack()
     {
         load(m_a);
-        click("CmdMarche");
-        WindowHarness::settle();
-        QCOMPARE(sound->mode(), QStringLiteral("playing"));
-        QVERIFY(!shown("CmdMarche"));
-        QVERIFY(shown("CmdARR"));
-        engine()->advance(LengthMs + 100);
-        WindowHarness::settle();
-        QCOMPARE(sound->mode(), QStringLiteral("stopped"));
-        QVERIFY(shown("CmdMarche"));
-        QVERIFY(!shown("CmdARR"));
-        QVERIFY(!w->timer2().isActive());
+        h->click("CmdMarche");
+        QCOMPARE(state(), "a.wav playing / (CmdMarche) CmdARR CmdLoop");
+        advance(2100);
+        QCOMPARE(state(), "a.wav stopped / CmdMarche (CmdARR) CmdLoop");
+        QVERIFY(!h->main->timer2().isActive());
         QTest::qWait(50);
-        QCOMPARE(sound->mode(), QStringLiteral("stopped"));
+        QCOMPARE(sound().mode(), QStringLiteral("stopped"));
     }
 
+    // At each end Timer2 sends "play from 0"; the "playing" report turns it off.
     void loopRestartsThroughTimer2()
     {
         load(m_a);
-        click("CmdLoop");
-        WindowHarness::settle();
-        QVERIFY(w->state().BoucleSon);
-        QVERIFY(!enabled("CmdLoop"));
-        QVERIFY(!shown("CmdMarche"));
-        QVERIFY(shown("CmdARR"));
-        QCOMPARE(sound->mode(), QStringLiteral("playing"));
-        QVERIFY(!w->timer2().isActive());
-
+        h->click("CmdLoop");
         for (int round = 0; round < 3; ++round) {
-            engine()->advance(LengthMs + 100);
-            QCOMPARE(engine()->state(), MediaEngine::State::Stopped);
+            QCOMPARE(state(), "a.wav playing / (CmdMarche) CmdARR CmdLoop-");
+            QVERIFY(!h->main->timer2().isActive());
+            advance(2100);
+            QVERIFY(h->main->timer2().isActive());
+            QTRY_COMPARE(sound().mode(), QStringLiteral("playing"));
             WindowHarness::settle();
-            QVERIFY(w->timer2().isActive());
-            // The tick sends "play from 0"; the "playing" report turns the timer off.
-            QTRY_COMPARE(sound->mode(), QStringLiteral("playing"));
-            WindowHarness::settle();
-            QVERIFY(!w->timer2().isActive());
-            sound->setTimeFormat(QStringLiteral("ms"));
-            QVERIFY(sound->position() < LengthMs / 2);
-            QVERIFY(shown("CmdARR"));
+            sound().setTimeFormat(QStringLiteral("ms"));
+            QVERIFY(sound().position() < 1000);
         }
     }
 
@@ -172,44 +128,30 @@ private slots:
         QTest::newRow("while the sound plays") << false;
         QTest::newRow("between the end and the restart") << true;
     }
-
     void stopWhileLoopingGivesNoRestart()
     {
         QFETCH(bool, inTheGap);
         load(m_a);
-        click("CmdLoop");
-        WindowHarness::settle();
-        const QSignalBlocker noRestart(&w->timer2()); // holds the gap open while the test acts
-        engine()->advance(inTheGap ? LengthMs + 100 : LengthMs / 2);
-        WindowHarness::settle();
-        QCOMPARE(w->timer2().isActive(), inTheGap);
-
-        click("CmdARR");
-        WindowHarness::settle();
-        QVERIFY(!w->timer2().isActive());
-        QCOMPARE(sound->mode(), QStringLiteral("stopped"));
-        QVERIFY(shown("CmdMarche"));
-        QVERIFY(!shown("CmdARR"));
-        QVERIFY(enabled("CmdLoop"));
-        QVERIFY(!w->state().BoucleSon);
+        h->click("CmdLoop");
+        const QSignalBlocker noRestart(&h->main->timer2()); // holds the gap open
+        advance(inTheGap ? 2100 : 1000);
+        QCOMPARE(h->main->timer2().isActive(), inTheGap);
+        h->click("CmdARR");
+        QVERIFY(!h->main->timer2().isActive());
+        QCOMPARE(state(), "a.wav stopped / CmdMarche (CmdARR) CmdLoop");
         QTest::qWait(50);
-        QCOMPARE(sound->mode(), QStringLiteral("stopped"));
+        QCOMPARE(sound().mode(), QStringLiteral("stopped"));
     }
 
     void newSoundLoadedDuringALoopIsTheOneRestarted()
     {
         load(m_a);
-        click("CmdLoop");
-        WindowHarness::settle();
+        h->click("CmdLoop");
         load(m_b);
-        QCOMPARE(sound->fileName(), m_b);
-        QTRY_COMPARE(sound->mode(), QStringLiteral("playing"));
-        QCOMPARE(sound->fileName(), m_b);
-        QVERIFY(shown("CmdARR"));
-        QVERIFY(!enabled("CmdLoop"));
+        QTRY_COMPARE(state(), "b.mid playing / (CmdMarche) CmdARR CmdLoop-");
     }
 
-    void durationTextFollowsTheDesign_data()
+    void durationText_data()
     {
         QTest::addColumn<qint32>("lengthMs");
         QTest::addColumn<QString>("lastLine");
@@ -218,80 +160,58 @@ private slots:
         QTest::newRow("83 456 ms") << 83456 << "Le son dure 1mn.23sec.456ms.";
         QTest::newRow("an hour and more") << 3723004 << "Le son dure 62mn.3sec.4ms.";
     }
-
-    void durationTextFollowsTheDesign()
+    void durationText()
     {
         QFETCH(qint32, lengthMs);
         QFETCH(QString, lastLine);
-        const QString name = QStringLiteral("C:\\SONS\\A.MID");
-        QCOMPARE(SoundPanel::durationText(name, lengthMs), name + "\n\n" + lastLine);
+        QCOMPARE(SoundPanel::durationText("C:\\SONS\\A.MID", lengthMs),
+                 "C:\\SONS\\A.MID\n\n" + lastLine);
     }
 
-    void rightPressShowsNameAndDuration_data()
+    // A right press tells the name and duration of a sound that lasts; nothing else does.
+    void pressesOnTheLoadButton_data()
     {
-        QTest::addColumn<qint64>("lengthMs");
+        QTest::addColumn<qint64>("lengthMs"); // -1: no sound loaded
+        QTest::addColumn<int>("button");
         QTest::addColumn<int>("messages");
-        QTest::newRow("83 456 ms") << qint64(83456) << 1;
-        QTest::newRow("silent, 0 ms") << qint64(0) << 0;
+        QTest::newRow("right press") << qint64(83456) << int(Qt::RightButton) << 1;
+        QTest::newRow("right press, silent") << qint64(0) << int(Qt::RightButton) << 0;
+        QTest::newRow("right press, no sound") << qint64(-1) << int(Qt::RightButton) << 0;
+        QTest::newRow("middle press") << qint64(83456) << int(Qt::MiddleButton) << 0;
     }
-
-    void rightPressShowsNameAndDuration()
+    void pressesOnTheLoadButton()
     {
         QFETCH(qint64, lengthMs);
+        QFETCH(int, button);
         QFETCH(int, messages);
         const QString path = h->addMedia(QStringLiteral("timed.wav"), FakeMedia{lengthMs, 0, {}});
-        load(path);
-        QCOMPARE(sound->fileName(), path);
-        sound->setTimeFormat(QStringLiteral("frames"));
-
-        press("CmdMid", Qt::RightButton);
+        if (lengthMs >= 0)
+            load(path);
+        sound().setTimeFormat(QStringLiteral("frames"));
+        const qsizetype dialogs = h->fakes.dialogs->shown.size();
+        h->press("CmdMid", Qt::MouseButton(button));
         QCOMPARE(h->fakes.messages->asked.size(), messages);
-        QCOMPARE(sound->timeFormat(), QStringLiteral("ms"));
+        QCOMPARE(h->fakes.dialogs->shown.size(), dialogs);
         if (messages == 0)
             return;
-        const MessageRequest &shownMessage = h->fakes.messages->asked.first();
-        QCOMPARE(shownMessage.title, QStringLiteral("Durée du son"));
-        QCOMPARE(int(shownMessage.icon), int(MessageIcon::Information));
-        QCOMPARE(int(shownMessage.buttons), int(MessageButtons::Ok));
-        QCOMPARE(shownMessage.text, path + QStringLiteral("\n\nLe son dure 1mn.23sec.456ms."));
-        QCOMPARE(h->fakes.dialogs->shown.size(), 1); // the right press opens no dialog
-    }
-
-    void pressesThatShowNothing_data()
-    {
-        QTest::addColumn<bool>("soundLoaded");
-        QTest::addColumn<int>("button");
-        QTest::newRow("right press, no sound") << false << int(Qt::RightButton);
-        QTest::newRow("middle press, a sound") << true << int(Qt::MiddleButton);
-    }
-
-    void pressesThatShowNothing()
-    {
-        QFETCH(bool, soundLoaded);
-        QFETCH(int, button);
-        if (soundLoaded)
-            load(m_a);
-        const qsizetype dialogsBefore = h->fakes.dialogs->shown.size();
-        press("CmdMid", Qt::MouseButton(button));
-        QVERIFY(h->fakes.messages->asked.isEmpty());
-        QCOMPARE(h->fakes.dialogs->shown.size(), dialogsBefore);
+        QCOMPARE(sound().timeFormat(), QStringLiteral("ms"));
+        const MessageRequest &shown = h->fakes.messages->asked.first();
+        QCOMPARE(shown.title, QStringLiteral("Durée du son"));
+        QCOMPARE(int(shown.icon), int(MessageIcon::Information));
+        QCOMPARE(int(shown.buttons), int(MessageButtons::Ok));
+        QCOMPARE(shown.text, path + "\n\nLe son dure 1mn.23sec.456ms.");
     }
 
     void musicAndSoundsShowsBothHalvesUntilSortie()
     {
-        QVERIFY(!shown("FondSons"));
-        QVERIFY(!shown("FondSons2"));
-        for (int time = 0; time < 2; ++time) {
-            click("CmdSonMCI");
-            QVERIFY(shown("mnuWinMCI"));
-            click("mnuMusicSons");
-            QVERIFY(!shown("mnuWinMCI"));
-            QVERIFY(shown("FondSons"));
-            QVERIFY(shown("FondSons2"));
-        }
-        click("CmdSortie");
-        QVERIFY(!shown("FondSons"));
-        QVERIFY(!shown("FondSons2"));
+        QCOMPARE(h->looks({"mnuWinMCI", "FondSons", "FondSons2"}),
+                 "(mnuWinMCI) FondSons FondSons2");
+        h->click("CmdSonMCI");
+        h->click("mnuMusicSons");
+        QCOMPARE(h->looks({"mnuWinMCI", "FondSons", "FondSons2"}),
+                 "(mnuWinMCI) FondSons FondSons2");
+        h->click("CmdSortie");
+        QCOMPARE(h->looks({"FondSons", "FondSons2"}), "(FondSons) (FondSons2)");
     }
 };
 

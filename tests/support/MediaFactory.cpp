@@ -62,6 +62,25 @@ bool MediaFactory::ffmpegAvailable()
     return !QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty();
 }
 
+QList<QImage> MediaFactory::decodeFrames(const QString &path, QSize size)
+{
+    QProcess process;
+    process.start(QStringLiteral("ffmpeg"),
+                  {"-v", "error", "-i", path, "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
+    if (!process.waitForFinished(FfmpegTimeoutMs))
+        return {};
+    const QByteArray raw = process.readAllStandardOutput();
+    const qsizetype frameBytes = qsizetype(size.width()) * size.height() * 3;
+    QList<QImage> frames;
+    for (qsizetype at = 0; at + frameBytes <= raw.size(); at += frameBytes) {
+        const auto *data = reinterpret_cast<const uchar *>(raw.constData()) + at;
+        frames.append(
+            QImage(data, size.width(), size.height(), size.width() * 3, QImage::Format_RGB888)
+                .convertToFormat(QImage::Format_RGB32));
+    }
+    return frames;
+}
+
 QList<MediaFactory::Format> MediaFactory::allFormats()
 {
     using F = Format;
@@ -104,7 +123,7 @@ QString MediaFactory::formatName(Format format)
     return {};
 }
 
-GeneratedMedia MediaFactory::make(Format format, int seconds, int fps, QSize size)
+GeneratedMedia MediaFactory::make(Format format, double seconds, int fps, QSize size)
 {
     const Recipe recipe = recipeFor(format);
     const bool mpeg = format == Format::Mpeg1 || format == Format::Mpeg2;
@@ -135,9 +154,9 @@ GeneratedMedia MediaFactory::make(Format format, int seconds, int fps, QSize siz
     if (media.path.isEmpty() && format == Format::AviMsRle
         && m_lastError.contains(QLatin1String("Unknown encoder")))
         media.path = writeMsRleAvi(name, seconds, fps, size);
-    media.lengthMs = seconds * 1000LL;
+    media.lengthMs = qRound64(seconds * 1000);
     if (recipe.video) {
-        media.frames = qint64(seconds) * rate;
+        media.frames = qRound64(seconds * rate);
         media.size = size;
     }
     return media;
@@ -214,11 +233,11 @@ QByteArray encodeRle8(int width, int height, int frame)
 
 } // namespace
 
-QString MediaFactory::writeMsRleAvi(const QString &name, int seconds, int fps, QSize size)
+QString MediaFactory::writeMsRleAvi(const QString &name, double seconds, int fps, QSize size)
 {
     const int w = size.width();
     const int h = size.height();
-    const quint32 frames = quint32(seconds * fps);
+    const auto frames = quint32(qRound(seconds * fps));
 
     QByteArray bitmapInfo = words({40, quint32(w), quint32(h)});
     bitmapInfo.append(char(1)).append('\0').append(char(8)).append('\0'); // planes, 8 bits

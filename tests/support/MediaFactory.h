@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -41,12 +42,15 @@ public:
     MediaFactory();
 
     static bool ffmpegAvailable();
+    // The pictures ffmpeg's own decoders give for a file of pictures of this size, as a second
+    // opinion; empty when it cannot read the file.
+    static QList<QImage> decodeFrames(const QString &path, QSize size);
     static QList<Format> allFormats();
     static QString formatName(Format format);
 
     // Makes one file of the format: video at fps (MPEG streams always use 25, the lowest rate
     // they allow), lasting seconds. The known facts come back with the path.
-    GeneratedMedia make(Format format, int seconds = 2, int fps = 10, QSize size = {64, 48});
+    GeneratedMedia make(Format format, double seconds = 2, int fps = 10, QSize size = {64, 48});
     // Runs ffmpeg with the given arguments to write name in the folder; the path, or empty.
     QString run(const QString &name, const QStringList &arguments);
     // A file of the given bytes in the folder (for damaged media).
@@ -57,7 +61,7 @@ public:
 
 private:
     // ffmpeg before 6.1 has no Microsoft RLE encoder: this writes such an AVI itself.
-    QString writeMsRleAvi(const QString &name, int seconds, int fps, QSize size);
+    QString writeMsRleAvi(const QString &name, double seconds, int fps, QSize size);
 
     QTemporaryDir m_dir;
     QString m_lastError;

@@ -6,6 +6,9 @@
 
 #include "app/AppContext.h"
 #include "app/LoadedWindows.h"
+#include "controls/ZarnBttn.h"
+#include "controls/ZarnPanel.h"
+#include "controls/files/FileList.h"
 #include "mainwindow/FenPrin.h"
 #include "media/FakeEngine.h"
 #include "media/MediaWindow.h"
@@ -16,6 +19,7 @@
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace kvtest {
 
@@ -51,9 +55,9 @@ struct WindowHarness
     FenPrin *mainWindow()
     {
         tipsAtStart(false);
-        auto *window = new FenPrin(context);
-        window->load();
-        return window;
+        main = new FenPrin(context);
+        main->load();
+        return main;
     }
 
     // A file the fake engines play as scripted; the media window only opens files that exist.
@@ -79,6 +83,72 @@ struct WindowHarness
             QCoreApplication::processEvents();
     }
 
+    // What a user sees of the main window loaded last, and what a user does to it.
+    bool shown(const QString &name) const { return !main->control(name)->isHidden(); }
+    bool enabled(const QString &name) const { return main->control(name)->isEnabled(); }
+    QString caption(const QString &name) const { return main->panel(name)->caption(); }
+    // One word a control: "name" shown and enabled, "name-" shown but greyed, "(name)" hidden,
+    // so that a table row can say at once what the user sees.
+    QString looks(const QStringList &names) const
+    {
+        QStringList words;
+        for (const QString &name : names) {
+            words << (!shown(name)    ? QLatin1Char('(') + name + QLatin1Char(')')
+                      : enabled(name) ? name
+                                      : name + QLatin1Char('-'));
+        }
+        return words.join(QLatin1Char(' '));
+    }
+    // A left click at the centre of a skinned button, as the user makes it.
+    void click(const QString &name)
+    {
+        ZarnBttn *b = main->button(name);
+        QVERIFY2(b, qPrintable(name));
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+        settle();
+    }
+    // A press and release of any button, for the right and middle buttons' own actions.
+    void press(const QString &name, Qt::MouseButton button)
+    {
+        QWidget *c = main->control(name);
+        QVERIFY2(c, qPrintable(name));
+        QTest::mousePress(c, button, {}, c->rect().center());
+        QTest::mouseRelease(c, button, {}, c->rect().center());
+        settle();
+    }
+    // A click on an entry of the file list, with Ctrl to add it to a selection.
+    void clickEntry(int row, Qt::KeyboardModifiers modifiers = {})
+    {
+        auto *files = main->get<FileList>(QStringLiteral("Fichier1"));
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, modifiers,
+                          files->visualItemRect(files->item(row)).center());
+        settle();
+    }
+    // The next file dialog gives this file; an empty name cancels it.
+    void answer(const QString &path) { fakes.dialogs->replies.enqueue({!path.isEmpty(), path}); }
+    MediaWindow &animation() const { return main->mciWnd1(); }
+    FakeEngine *engine() const { return engineOf(animation()); }
+    // The clock of the fake engines moves on, and the notifications arrive.
+    void advance(qint64 ms)
+    {
+        if (FakeEngine *e = engine())
+            e->advance(ms);
+        settle();
+    }
+    // The animation as the user meets it: its file name, its mode, its position in ms.
+    QString playing() const
+    {
+        MediaWindow &m = animation();
+        const QString format = m.timeFormat();
+        m.setTimeFormat(QStringLiteral("ms"));
+        const QString text = QStringLiteral("%1 %2 %3")
+                                 .arg(QFileInfo(m.fileName()).fileName(), m.mode())
+                                 .arg(m.position());
+        m.setTimeFormat(format);
+        return text;
+    }
+
+    FenPrin *main = nullptr;
     FakePlatform fakes{QStringLiteral("/opt/kinovue")};
     General general;
     LoadedWindows windows;
