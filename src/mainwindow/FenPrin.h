@@ -9,6 +9,7 @@
 
 struct AppContext;
 class AnimationInfo;
+class DesktopOpening;
 class FileSelection;
 class FlicHandover;
 class OutsidePrograms;
@@ -56,6 +57,7 @@ public:
     FlicHandover &flicHandover() { return *m_flic; }
     SoundPanel &soundPanel() { return *m_sounds; }
     OutsidePrograms &outsidePrograms() { return *m_outside; }
+    DesktopOpening &desktopOpening() { return *m_opening; }
 
 signals:
     // A press on the window's own background, outside every control.
@@ -95,4 +97,5 @@ private:
     FlicHandover *m_flic = nullptr;
     SoundPanel *m_sounds = nullptr;
     OutsidePrograms *m_outside = nullptr;
+    DesktopOpening *m_opening = nullptr;
 };

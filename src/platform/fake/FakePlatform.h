@@ -130,6 +130,23 @@ public:
     bool running = false;
 };
 
+class FakeInstanceHandover : public InstanceHandover
+{
+public:
+    bool listen() override { return listening = listenable; }
+    bool handOver(const QStringList &files) override
+    {
+        handed << files;
+        return taken;
+    }
+    // A later start handing files to this copy.
+    void deliver(const QStringList &files) { emit filesReceived(files); }
+    bool listenable = true;
+    bool listening = false;
+    bool taken = true;
+    QList<QStringList> handed;
+};
+
 class FakeClock : public Clock
 {
 public:
@@ -160,6 +177,7 @@ struct FakePlatform
     FakeHelpViewer *help;
     FakeSoundPlayer *sound;
     FakeInstanceGuard *instances;
+    FakeInstanceHandover *handover;
     FakeClock *clock;
     FakeRandom *random;
 };
