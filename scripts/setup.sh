@@ -11,7 +11,7 @@ packages=(
     libxcb1-dev libxcb-ewmh-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth x11-utils xdotool imagemagick
-    desktop-file-utils appstream
+    desktop-file-utils appstream file
 )
 
 missing=()
