@@ -115,7 +115,7 @@ void DesktopOpening::openFromLaterStart(const QStringList &paths)
 void DesktopOpening::backToNormal()
 {
     // A slideshow or the file panel in progress ends as the user would end it.
-    if (m_state.ModeNormal)
+    if (m_state.ModeNormal && !m_state.ModeListe)
         return;
     m_slideshow.cancel();
     m_slideshow.stop();

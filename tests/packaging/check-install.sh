@@ -26,8 +26,14 @@ for type in video/x-msvideo video/mpeg video/quicktime video/x-flic audio/midi a
         || { echo "undeclared: $type"; exit 1; }
 done
 
-# The launcher finds the program from any folder, without a display.
-version="$(cd / && env -u DISPLAY "$prefix/bin/kinovue-st" --version)"
+# The launcher finds the program from any folder; help and version need no display.
+program="$prefix/bin/kinovue-st"
+version="$(cd / && env -u DISPLAY "$program" --version)"
 [ "$version" = "Kinovue ST $(sed -n 's/^project(KinovueST VERSION \([0-9.]*\).*/\1/p' \
     "$(dirname "$0")/../../CMakeLists.txt")" ] || { echo "version: $version"; exit 1; }
+env -u DISPLAY "$program" --help | grep -q "^Utilisation : kinovue-st"
+status=0
+env -u DISPLAY "$program" --zorglub clip.avi 2>"$prefix/err" >/dev/null || status=$?
+[ "$status" = 2 ] && grep -q "option inconnue « --zorglub »" "$prefix/err" \
+    && grep -q "^Utilisation" "$prefix/err" || { echo "unknown option: $status"; exit 1; }
 echo "installed files check out"

@@ -1,8 +1,7 @@
-// kinovue-peer oui|non [FILE...]: the program's own start (platform, hand-over, engines),
-// with the single-instance question answered "oui" or "non" by the message box fake and the
-// tips off. It tells the hand-over test on its standard output when it asks the question
-// ("question"), when its main window is up ("prêt") and each file its media window opens
-// ("ouvert FILE").
+// kinovue-peer oui|non [FILE...]: the program's start (platform, hand-over, engines) with the
+// single-instance question answered by the message box fake and no tips. It says on its
+// output "question" when asked, "prêt" when its main window is up, "ouvert FILE" for each
+// file its media window opens.
 
 #include "app/AppContext.h"
 #include "app/LoadedWindows.h"
@@ -17,15 +16,11 @@
 
 #include <cstdio>
 
-namespace {
-
-void say(const QString &line)
+static void say(const QString &line)
 {
     std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stdout);
     std::fflush(stdout);
 }
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -42,18 +37,13 @@ int main(int argc, char **argv)
     };
     platform->messages = std::move(messages);
     auto settings = std::make_unique<FakeSettingsStore>();
-    settings->values.insert(FakeSettingsStore::path(QStringLiteral("Kinovue ST"),
-                                                    QStringLiteral("Conseils du jour"),
-                                                    QStringLiteral("Conseil au démarrage")),
+    settings->values.insert(QStringLiteral("Kinovue ST/Conseils du jour/Conseil au démarrage"),
                             QStringLiteral("Non"));
     platform->settings = std::move(settings);
 
     General general;
     LoadedWindows windows;
     AppContext context{*platform, general, windows};
-    windows.onEmpty = [] {
-        QCoreApplication::quit();
-    };
     Startup startup(context, CommandLine::parse(arguments, QDir::currentPath()).files);
     QObject::connect(&startup, &Startup::mainWindowLoaded, [](FenPrin &window) {
         say(QStringLiteral("prêt"));
@@ -61,7 +51,5 @@ int main(int argc, char **argv)
             say(QStringLiteral("ouvert ") + window.mciWnd1().fileName());
         });
     });
-    if (!startup.begin())
-        return startup.exitStatus();
-    return app.exec();
+    return startup.begin() ? app.exec() : startup.exitStatus();
 }
