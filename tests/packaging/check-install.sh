@@ -19,7 +19,8 @@ for companion in Conseils.txt Kinovue.hlp; do
     test -s "$prefix/lib/kinovue-st/$companion" || { echo "missing $companion"; exit 1; }
 done
 
-# Every type the program opens is declared.
+# Started by its installed path, whatever the search path; every type it opens is declared.
+grep -q "^Exec=\"$prefix/bin/kinovue-st\" %F$" "$prefix/share/applications/kinovue-st.desktop"
 for type in video/x-msvideo video/mpeg video/quicktime video/x-flic audio/midi audio/x-wav \
     audio/x-aiff; do
     grep -q "^MimeType=.*$type;" "$prefix/share/applications/kinovue-st.desktop" \
