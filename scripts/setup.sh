@@ -13,6 +13,7 @@ packages=(
     xvfb xauth x11-utils xdotool imagemagick
     # a small window manager: the background screen is also tested on a managed desktop
     openbox
+    desktop-file-utils appstream file
 )
 
 missing=()

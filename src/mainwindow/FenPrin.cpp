@@ -24,6 +24,8 @@
 #include "fli/FlicHandover.h"
 #include "mainlayout/FenPrinLayout.h"
 #include "mainlayout/MainWindowLayout.h"
+#include "mainwindow/DesktopOpening.h"
+#include "mainwindow/FileDrops.h"
 #include "media/MediaWindow.h"
 #include "multiview/MultiviewOpener.h"
 #include "player/AnimationInfo.h"
@@ -80,6 +82,9 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
     m_flic = new FlicHandover(*this, m_state, *m_dialogue1, *m_files, *m_transport, context);
     m_sounds = new SoundPanel(*this, m_state, *m_mciWnd2, m_timer2, *m_dialogue2, context);
     m_outside = new OutsidePrograms(*this, m_state, *m_dialogue1, context);
+    m_opening = new DesktopOpening(*this, m_state, *m_mciWnd1, *m_files, *m_slideshow, *m_flic,
+                                   *m_sounds, *m_transport);
+    new FileDrops(*this, *m_opening);
 
     connect(m_menu, &ConfigurationMenu::coloursChanged, this, &FenPrin::ProcCoulDefUtil);
     connect(m_menu, &ConfigurationMenu::imagesRequested, m_outside, &OutsidePrograms::startImages);

@@ -10,6 +10,7 @@
 struct AppContext;
 class AnimationInfo;
 class BackgroundScreen;
+class DesktopOpening;
 class FileSelection;
 class FlicHandover;
 class OutsidePrograms;
@@ -57,6 +58,7 @@ public:
     FlicHandover &flicHandover() { return *m_flic; }
     SoundPanel &soundPanel() { return *m_sounds; }
     OutsidePrograms &outsidePrograms() { return *m_outside; }
+    DesktopOpening &desktopOpening() { return *m_opening; }
 
 signals:
     // A press on the window's own background, outside every control.
@@ -98,4 +100,5 @@ private:
     SoundPanel *m_sounds = nullptr;
     OutsidePrograms *m_outside = nullptr;
     BackgroundScreen *m_background = nullptr;
+    DesktopOpening *m_opening = nullptr;
 };

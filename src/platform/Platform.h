@@ -5,6 +5,7 @@
 #include "platform/FileOperations.h"
 #include "platform/HelpViewer.h"
 #include "platform/InstanceGuard.h"
+#include "platform/InstanceHandover.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/SettingsStore.h"
@@ -29,6 +30,7 @@ struct Platform
     std::unique_ptr<HelpViewer> help;
     std::unique_ptr<SoundPlayer> sound;
     std::unique_ptr<InstanceGuard> instances;
+    std::unique_ptr<InstanceHandover> handover;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<RandomSource> random;
     std::unique_ptr<UrlOpener> urls;

@@ -110,8 +110,34 @@ void FileSelection::openThroughDialog()
     d.filterIndex = m_state.IndexFiltre;
     // A cancel keeps the dialog's previous file name, and the steps go on with it.
     m_dialog.showOpen();
+    openChosen(m_dialog.state().fileName);
+}
+
+void FileSelection::openChosen(const QString &file)
+{
+    m_state.ModeNormal = true;
+    // The dialog offers it next time, as when it was chosen there.
+    m_dialog.state().fileName = file;
     m_state.PleinEcran = false;
-    openInWindow(m_dialog.state().fileName);
+    openInWindow(file);
+}
+
+bool FileSelection::showFolder(const QString &folder)
+{
+    if (!m_folders->setPath(folder) || !m_files->setPath(m_folders->path()))
+        return false;
+    const QSignalBlocker blocker(m_drives);
+    m_drives->setDrive(m_folders->path());
+    return true;
+}
+
+int FileSelection::entryOf(const QString &fileName) const
+{
+    for (int i = 0; i < m_files->listCount(); ++i) {
+        if (m_files->list(i) == fileName)
+            return i;
+    }
+    return -1;
 }
 
 void FileSelection::toggleMenu()

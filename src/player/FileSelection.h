@@ -27,6 +27,8 @@ public:
                   Transport &transport, SettingsPanel &settings, AppContext &context);
 
     void openThroughDialog();
+    // The steps that follow the dialog, for a file chosen elsewhere (the desktop).
+    void openChosen(const QString &file);
     void toggleMenu();
     void openListPanel();
     void fileClicked();
@@ -39,6 +41,10 @@ public:
     // The file panel, showing the files of a pattern, above the other lower panels.
     void openPanel(const QString &pattern, bool raise = true);
     void hidePanel();
+    // The lists show this folder; false when it cannot be read.
+    bool showFolder(const QString &folder);
+    // Index of a name in the file list, -1 when it is not listed.
+    int entryOf(const QString &fileName) const;
     // Idle: a file can be chosen and the slideshow menu is offered; not while one runs.
     void setIdle(bool idle);
     void allowSlideshow(bool allowed);

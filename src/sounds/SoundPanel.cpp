@@ -59,7 +59,14 @@ void SoundPanel::load()
     d.filter = QStringLiteral("Sons MID, RMI et WAV|*.mid;*.rmi;*.wav");
     d.filterIndex = 1;
     m_dialog.showOpen();
-    m_media.setFileName(d.fileName);
+    loadChosen(d.fileName);
+}
+
+bool SoundPanel::loadChosen(const QString &file)
+{
+    // The dialog offers it next time, as when it was chosen there.
+    m_dialog.state().fileName = file;
+    m_media.setFileName(file);
     const QString name = m_media.fileName();
     if (!name.isEmpty()) {
         m_loop->setEnabled(!m_state.BoucleSon);
@@ -67,7 +74,8 @@ void SoundPanel::load()
         m_state.NomSon = name;
     }
     if (name.right(3).isEmpty())
-        m_media.setFileName(d.fileName);
+        m_media.setFileName(file);
+    return !m_media.fileName().isEmpty();
 }
 
 QString SoundPanel::durationText(const QString &name, qint32 lengthMs)

@@ -22,6 +22,9 @@ public:
                CommonDialog &dialog, AppContext &context);
 
     void load();
+    // The steps that follow the dialog, for a sound chosen elsewhere (the desktop); false
+    // when it cannot be played.
+    bool loadChosen(const QString &file);
     void showDuration();
     void play();
     void loop();

@@ -1,14 +1,14 @@
 #include "Initial.h"
 
 #include "app/AppContext.h"
-#include "startup/Demarre2.h"
 #include "app/LoadedWindows.h"
-#include "mainwindow/FenPrin.h"
 #include "platform/Translations.h"
+#include "startup/CommandLine.h"
+#include "startup/Startup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
-#include <QPointer>
 
 #include <clocale>
 
@@ -24,9 +24,8 @@ void substituteFonts()
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
-int run(int argc, char **argv)
+void prepare(QApplication &app)
 {
-    QApplication app(argc, argv);
     // libmpv reads numbers with the C locale.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Kinovue ST"));
@@ -37,6 +36,25 @@ int run(int argc, char **argv)
     QFont base(QStringLiteral("Arial"));
     base.setPointSizeF(8.25);
     QApplication::setFont(base);
+}
+
+int run(int argc, char **argv)
+{
+    const QString here = QDir::currentPath();
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Help and version need no display, so they are answered before the application exists.
+    const CommandLine early
+        = CommandLine::parse(arguments, here, CommandLine::Options::QtStillPresent);
+    if (early.action != CommandLine::Action::Open)
+        return early.answer();
+
+    QApplication app(argc, argv);
+    prepare(app);
+    const CommandLine line = CommandLine::parse(QApplication::arguments().mid(1), here);
+    if (line.action != CommandLine::Action::Open)
+        return line.answer();
 
     std::unique_ptr<Platform> platform = makeDesktopPlatform(QApplication::applicationDirPath());
     General general;
@@ -45,19 +63,9 @@ int run(int argc, char **argv)
     windows.onEmpty = [] {
         QCoreApplication::quit();
     };
-
-    auto *splash = new Demarre2(context);
-    if (!splash->load()) {
-        delete splash;
-        return 0;
-    }
-    QObject::connect(splash, &Demarre2::handOver, splash, [&context] {
-        // The first tick loads the main window; its load step unloads the splash.
-        if (context.windows.find(QStringLiteral("FenPrin")))
-            return;
-        auto *main = new FenPrin(context);
-        main->load();
-    });
+    Startup startup(context, line.files);
+    if (!startup.begin())
+        return startup.exitStatus();
     return app.exec();
 }
 

@@ -4,6 +4,7 @@
 #include "DesktopProcessLauncher.h"
 #include "DesktopUrlOpener.h"
 #include "LauncherHelpViewer.h"
+#include "LocalSocketHandover.h"
 #include "LockFileInstanceGuard.h"
 #include "MpvSoundPlayer.h"
 #include "QSettingsStore.h"
@@ -24,6 +25,7 @@ std::unique_ptr<Platform> makeDesktopPlatform(const QString &programFolder)
     platform->help = std::make_unique<LauncherHelpViewer>(*platform->launcher);
     platform->sound = std::make_unique<MpvSoundPlayer>();
     platform->instances = std::make_unique<LockFileInstanceGuard>();
+    platform->handover = std::make_unique<LocalSocketHandover>();
     platform->clock = std::make_unique<SystemClock>();
     platform->random = std::make_unique<SystemRandom>();
     platform->urls = std::make_unique<DesktopUrlOpener>();

@@ -211,6 +211,9 @@ FakePlatform::FakePlatform(const QString &programFolder)
     auto i = std::make_unique<FakeInstanceGuard>();
     instances = i.get();
     platform.instances = std::move(i);
+    auto ho = std::make_unique<FakeInstanceHandover>();
+    handover = ho.get();
+    platform.handover = std::move(ho);
     auto c = std::make_unique<FakeClock>();
     clock = c.get();
     platform.clock = std::move(c);

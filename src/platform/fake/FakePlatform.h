@@ -132,6 +132,23 @@ public:
     bool running = false;
 };
 
+class FakeInstanceHandover : public InstanceHandover
+{
+public:
+    bool listen() override { return listening = listenable; }
+    bool handOver(const QStringList &files) override
+    {
+        handed << files;
+        return taken;
+    }
+    // A later start handing files to this copy.
+    void deliver(const QStringList &files) { emit filesReceived(files); }
+    bool listenable = true;
+    bool listening = false;
+    bool taken = true;
+    QList<QStringList> handed;
+};
+
 class FakeClock : public Clock
 {
 public:
@@ -184,6 +201,7 @@ struct FakePlatform
     FakeHelpViewer *help;
     FakeSoundPlayer *sound;
     FakeInstanceGuard *instances;
+    FakeInstanceHandover *handover;
     FakeClock *clock;
     FakeRandom *random;
     FakeUrlOpener *urls;
