@@ -147,7 +147,7 @@ int main(int argc, char **argv)
         window->sendCommand(QStringLiteral("play"));
     auto anyPlaying = [&] {
         for (CountingWindow *window : windows) {
-            if (window->mode() == QLatin1String("playing"))
+            if (window->mode() == MediaWindow::Mode::Playing)
                 return true;
         }
         return false;

@@ -132,7 +132,7 @@ int main(int argc, char **argv)
     QElapsedTimer playClock;
     playClock.start();
     window.sendCommand(QStringLiteral("play"));
-    while (window.mode() == QLatin1String("playing") && playClock.elapsed() < 60000)
+    while (window.mode() == MediaWindow::Mode::Playing && playClock.elapsed() < 60000)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     const qint64 playMs = playClock.elapsed();
 

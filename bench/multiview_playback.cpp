@@ -214,7 +214,7 @@ Run playPanes(AppContext &context, const std::array<QString, MultiviewPane::Coun
 
     auto anyPlaying = [&] {
         for (int k = 1; k <= panes; ++k) {
-            if (window->pane(k).media().mode() == QLatin1String("playing"))
+            if (window->pane(k).media().mode() == MediaWindow::Mode::Playing)
                 return true;
         }
         return false;

@@ -216,21 +216,38 @@ qint64 MediaWindow::toMs(qint64 position) const
     return std::llround(double(position) * m_engine->lengthMs() / frames);
 }
 
-QString MediaWindow::mode() const
+MediaWindow::Mode MediaWindow::mode() const
 {
     if (m_fileName.isEmpty() || !m_engine)
-        return QStringLiteral("not ready");
+        return Mode::NotReady;
     switch (m_engine->state()) {
     case MediaEngine::State::Closed:
-        return QStringLiteral("not ready");
+        return Mode::NotReady;
     case MediaEngine::State::Stopped:
-        return QStringLiteral("stopped");
+        return Mode::Stopped;
     case MediaEngine::State::Playing:
-        return QStringLiteral("playing");
+        return Mode::Playing;
     case MediaEngine::State::Paused:
+        return Mode::Paused;
+    }
+    return Mode::Open;
+}
+
+QString MediaWindow::modeName() const
+{
+    switch (mode()) {
+    case Mode::NotReady:
+        return QStringLiteral("not ready");
+    case Mode::Open:
+        return QStringLiteral("open");
+    case Mode::Stopped:
+        return QStringLiteral("stopped");
+    case Mode::Playing:
+        return QStringLiteral("playing");
+    case Mode::Paused:
         return QStringLiteral("paused");
     }
-    return QStringLiteral("open");
+    return {};
 }
 
 int MediaWindow::speed() const
@@ -500,7 +517,7 @@ void MediaWindow::endFullScreen()
 
 void MediaWindow::reportModeIfChanged()
 {
-    const QString now = mode();
+    const Mode now = mode();
     if (now == m_reportedMode)
         return;
     m_reportedMode = now;

@@ -24,7 +24,7 @@ enum class MediaKind { Mpv, Flic, Midi };
 // the change, once the call that caused it has returned.
 //
 // Positions and lengths are in the current time format, "ms" or "frames". The mode is one of
-// "not ready" (no media), "open", "stopped", "playing" or "paused".
+// not ready (no media), open, stopped, playing or paused.
 class MediaWindow : public QWidget
 {
     Q_OBJECT
@@ -66,7 +66,11 @@ public:
     // The same from text ("0"); text that is not a whole number is ignored (false).
     bool setPositionText(const QString &text);
 
-    QString mode() const;
+    enum class Mode { NotReady, Open, Stopped, Playing, Paused };
+    Q_ENUM(Mode)
+    Mode mode() const;
+    // The mode in the words of the media control interface: "not ready", "playing"...
+    QString modeName() const;
 
     // Thousandths of normal speed, 100 to 4000; the pitch of the sound is kept.
     int speed() const;
@@ -149,7 +153,7 @@ private:
     int m_zoom = 100;
     bool m_showPlayBar = true;
     int m_borderStyle = 0;
-    QString m_reportedMode;
+    Mode m_reportedMode = Mode::NotReady;
     bool m_repeating = false;
     bool m_inCommand = false;
 

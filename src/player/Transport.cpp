@@ -9,13 +9,6 @@
 
 #include <QTimer>
 
-namespace {
-
-const QString Stopped = QStringLiteral("stopped");
-const QString Playing = QStringLiteral("playing");
-
-} // namespace
-
 Transport::Transport(Form &window, FenPrinState &state, MediaWindow &media, QTimer &slideshowTimer,
                      SettingsPanel &settings)
     : QObject(&window)
@@ -168,8 +161,8 @@ void Transport::step(qint32 deltaMs)
 
 void Transport::onModeChanged()
 {
-    const QString mode = m_media.mode();
-    if (mode == Stopped) {
+    const MediaWindow::Mode mode = m_media.mode();
+    if (mode == MediaWindow::Mode::Stopped) {
         m_media.setZoomText(m_settings.zoomCaption());
         if (!m_state.ModeNormal) {
             if (!m_timer.isActive())
@@ -184,7 +177,7 @@ void Transport::onModeChanged()
             m_play->setEnabled(true);
         m_state.BoucleAVI = false;
         emit slideshowAllowed(true);
-    } else if (mode == Playing) {
+    } else if (mode == MediaWindow::Mode::Playing) {
         m_timer.stop();
         emit slideshowAllowed(false);
     }

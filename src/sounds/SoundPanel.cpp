@@ -124,8 +124,8 @@ void SoundPanel::stop()
 
 void SoundPanel::onModeChanged()
 {
-    const QString mode = m_media.mode();
-    if (mode == QStringLiteral("stopped")) {
+    const MediaWindow::Mode mode = m_media.mode();
+    if (mode == MediaWindow::Mode::Stopped) {
         if (m_state.BoucleSon) {
             if (!m_timer.isActive())
                 m_timer.start();
@@ -133,7 +133,7 @@ void SoundPanel::onModeChanged()
             m_timer.stop();
             showPlaying(false);
         }
-    } else if (mode == QStringLiteral("playing")) {
+    } else if (mode == MediaWindow::Mode::Playing) {
         m_timer.stop();
     }
 }

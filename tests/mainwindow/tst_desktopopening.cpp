@@ -104,9 +104,9 @@ private slots:
         QSignalSpy refusals(&w->desktopOpening(), &DesktopOpening::refused);
         QVERIFY(drop(names));
         QCOMPARE(nameIn(w->mciWnd1()), animation);
-        QCOMPARE(w->mciWnd1().mode() == "playing", !animation.isEmpty());
+        QCOMPARE(w->mciWnd1().mode() == MediaWindow::Mode::Playing, !animation.isEmpty());
         QCOMPARE(nameIn(w->mciWnd2()), sound);
-        QCOMPARE(w->mciWnd2().mode() == "playing", !sound.isEmpty());
+        QCOMPARE(w->mciWnd2().mode() == MediaWindow::Mode::Playing, !sound.isEmpty());
         QCOMPARE(shown("CmdSeqSTOP"), slideshow);
         QCOMPARE(w->state().ModeNormal, !slideshow);
         QCOMPARE(shown("PSeqAVI"), list);

@@ -666,13 +666,13 @@ private slots:
         window.setPosition(3);
         QTRY_COMPARE(window.engine()->frame(), last);
         QVERIFY(window.sendCommand(QStringLiteral("play from 1")));
-        QTRY_COMPARE_WITH_TIMEOUT(window.mode(), QStringLiteral("stopped"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.mode(), MediaWindow::Mode::Stopped, 3000);
         QCOMPARE(window.position(), 3);
         QCOMPARE(window.engine()->frame(), last);
         QVERIFY(window.sendCommand(QStringLiteral("play from 0 repeat")));
         QTest::qWait(200);
         QVERIFY(window.sendCommand(QStringLiteral("play from 3 to 1")));
-        QTRY_COMPARE_WITH_TIMEOUT(window.mode(), QStringLiteral("stopped"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.mode(), MediaWindow::Mode::Stopped, 3000);
         QCOMPARE(window.position(), 1);
     }
 
@@ -707,16 +707,16 @@ private slots:
                 window.setPositionText(QStringLiteral("0"));
                 window.sendCommand(QStringLiteral("play"));
                 QDeadlineTimer deadline(3000);
-                while ((changes < 2 || window.mode() != QLatin1String("stopped"))
+                while ((changes < 2 || window.mode() != MediaWindow::Mode::Stopped)
                        && !deadline.hasExpired())
                     QTest::qWait(5);
                 QTest::qWait(100); // a second "stopped" would come meanwhile
-                QVERIFY2(changes == 2 && window.mode() == QLatin1String("stopped"),
+                QVERIFY2(changes == 2 && window.mode() == MediaWindow::Mode::Stopped,
                          qPrintable(QStringLiteral("window %1, play %2: %3 changes, %4")
                                         .arg(round)
                                         .arg(play)
                                         .arg(changes)
-                                        .arg(window.mode())));
+                                        .arg(window.modeName())));
             }
         }
     }

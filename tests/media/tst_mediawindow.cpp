@@ -34,7 +34,7 @@ private slots:
         QCOMPARE(window.speed(), 1000);
         QCOMPARE(window.volume(), 1000);
         QCOMPARE(window.zoom(), 100);
-        QCOMPARE(window.mode(), QStringLiteral("not ready"));
+        QCOMPARE(window.mode(), MediaWindow::Mode::NotReady);
         QVERIFY(window.showPlayBar());
         QCOMPARE(window.length(), 0);
     }
@@ -85,7 +85,7 @@ private slots:
         record(window);
         window->setFileName(m_clip);
         QCOMPARE(window->fileName(), QFileInfo(m_clip).absoluteFilePath());
-        QCOMPARE(window->mode(), QStringLiteral("stopped"));
+        QCOMPARE(window->mode(), MediaWindow::Mode::Stopped);
         QCoreApplication::processEvents();
         QCOMPARE(m_events, (QStringList{"media", "size", "mode:stopped", "position"}));
 
@@ -122,11 +122,11 @@ private slots:
         window->setFileName(m_clip);
         window->setFileName(path);
         QCOMPARE(window->fileName(), QString());
-        QCOMPARE(window->mode(), QStringLiteral("not ready"));
+        QCOMPARE(window->mode(), MediaWindow::Mode::NotReady);
         QVERIFY(!window->sendCommand(QStringLiteral("play")));
         window->setFileName(m_clip);
         QVERIFY(window->sendCommand(QStringLiteral("play")));
-        QCOMPARE(window->mode(), QStringLiteral("playing"));
+        QCOMPARE(window->mode(), MediaWindow::Mode::Playing);
     }
 
     // Positions read and written in the unit in force, clamped into the media.
@@ -249,7 +249,7 @@ private slots:
                 QVERIFY2(window->sendCommand(step), qPrintable(step));
         }
         QCoreApplication::processEvents();
-        QCOMPARE(window->mode(), mode);
+        QCOMPARE(window->modeName(), mode);
         QCOMPARE(window->position(), position);
         QCOMPARE(fake(window)->wraps(), wraps);
         QCOMPARE(m_events, QStringList()); // a refused command reports nothing
@@ -263,7 +263,7 @@ private slots:
         window->setFileName(m_clip);
         QCoreApplication::processEvents();
         QStringList modes;
-        connect(window, &MediaWindow::modeChanged, this, [&] { modes << window->mode(); });
+        connect(window, &MediaWindow::modeChanged, this, [&] { modes << window->modeName(); });
         for (const char *step : {"play repeat", "+2500", "stop", "play", "+5000", "stop"}) {
             if (step[0] == '+')
                 fake(window)->advance(QByteArray(step + 1).toLongLong());
@@ -325,7 +325,7 @@ private slots:
         if (repeat)
             QTest::mouseClick(view, Qt::LeftButton);
         QVERIFY(!window->isFullScreenPlaying());
-        QCOMPARE(window->mode(), QStringLiteral("stopped"));
+        QCOMPARE(window->mode(), MediaWindow::Mode::Stopped);
     }
 
     void playBarSeeksAndToggles()
@@ -339,16 +339,16 @@ private slots:
         slider->setValue(1500); // as a drag does
         QCOMPARE(window->position(), 1500);
         button->click();
-        QCOMPARE(window->mode(), QStringLiteral("playing"));
+        QCOMPARE(window->mode(), MediaWindow::Mode::Playing);
         fake(window)->advance(200);
         QTRY_COMPARE(slider->value(), 1700);
         button->click();
-        QCOMPARE(window->mode(), QStringLiteral("stopped"));
+        QCOMPARE(window->mode(), MediaWindow::Mode::Stopped);
         // At the end the button plays again from the start.
         window->setPosition(2000);
         button->click();
         QCOMPARE(window->position(), 0);
-        QCOMPARE(window->mode(), QStringLiteral("playing"));
+        QCOMPARE(window->mode(), MediaWindow::Mode::Playing);
     }
 
     void menuOffersFrenchEntries()
@@ -442,7 +442,7 @@ private:
         connect(window, &MediaWindow::mediaChanged, this, [this] { m_events << "media"; });
         connect(window, &MediaWindow::sizeChanged, this, [this] { m_events << "size"; });
         connect(window, &MediaWindow::modeChanged, this,
-                [this, window] { m_events << "mode:" + window->mode(); });
+                [this, window] { m_events << "mode:" + window->modeName(); });
         connect(window, &MediaWindow::positionChanged, this, [this] { m_events << "position"; });
     }
 

@@ -104,7 +104,7 @@ private slots:
             if (!window.fileName().isEmpty()) {
                 window.setSpeed(4000);
                 window.sendCommand(QStringLiteral("play"));
-                QTRY_COMPARE_WITH_TIMEOUT(window.mode(), QStringLiteral("stopped"), 5000);
+                QTRY_COMPARE_WITH_TIMEOUT(window.mode(), MediaWindow::Mode::Stopped, 5000);
             }
             QVERIFY2(clock.elapsed() < 5000, qPrintable(path));
 

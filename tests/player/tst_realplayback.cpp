@@ -28,7 +28,7 @@ private slots:
         QTRY_VERIFY(h.enabled("CmdReglMCI"));
         const QStringList names{"ButAVI", "CmdPlayAVI", "CmdPauseAVI", "CmdStopAVI", "CmdSeqAVI"};
         h.click("CmdPlayAVI");
-        QTRY_COMPARE_WITH_TIMEOUT(h.animation().mode(), QStringLiteral("playing"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(h.animation().mode(), MediaWindow::Mode::Playing, 5000);
         QCOMPARE(h.looks(names), "ButAVI (CmdPlayAVI) CmdPauseAVI CmdStopAVI CmdSeqAVI-");
         QTRY_COMPARE_WITH_TIMEOUT(h.playing(), QFileInfo(avi.path).fileName() + " stopped 0", 5000);
         QCOMPARE(h.looks(names), "ButAVI CmdPlayAVI (CmdPauseAVI) CmdStopAVI- CmdSeqAVI");

@@ -42,7 +42,7 @@ private:
     void finishCurrent()
     {
         h->advance(2000);
-        QCOMPARE(h->animation().mode(), QStringLiteral("stopped"));
+        QCOMPARE(h->animation().mode(), MediaWindow::Mode::Stopped);
     }
     QPoint freeBackgroundPoint() const
     {
@@ -68,7 +68,7 @@ private slots:
         // "playing": a start is counted once.
         auto lastMode = std::make_shared<QString>();
         connect(&h->animation(), &MediaWindow::modeChanged, this, [this, lastMode] {
-            const QString mode = h->animation().mode();
+            const QString mode = h->animation().modeName();
             if (mode == "playing" && *lastMode != mode) {
                 m_played << QFileInfo(h->animation().fileName()).fileName();
                 m_fullScreen << h->animation().isFullScreenPlaying();

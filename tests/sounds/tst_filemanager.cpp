@@ -131,7 +131,7 @@ private slots:
         for (const QString &b : buttons)
             click(qPrintable(b));
         clickFile("chant.wav");
-        QCOMPARE(preview->mode() == QLatin1String("playing"), plays);
+        QCOMPARE(preview->mode() == MediaWindow::Mode::Playing, plays);
         QCOMPARE(c<ZarnPanel>("FondAnim")->borderStyle(), plays ? 2 : 1);
     }
 

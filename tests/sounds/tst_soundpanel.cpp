@@ -27,7 +27,7 @@ private:
     QString state() const
     {
         return QStringLiteral("%1 %2 / %3")
-            .arg(QFileInfo(sound().fileName()).fileName(), sound().mode(),
+            .arg(QFileInfo(sound().fileName()).fileName(), sound().modeName(),
                  h->looks({"CmdMarche", "CmdARR", "CmdLoop"}));
     }
     void advance(qint64 ms)
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(state(), "a.wav stopped / CmdMarche (CmdARR) CmdLoop");
         QVERIFY(!h->main->timer2().isActive());
         QTest::qWait(50);
-        QCOMPARE(sound().mode(), QStringLiteral("stopped"));
+        QCOMPARE(sound().mode(), MediaWindow::Mode::Stopped);
     }
 
     // At each end Timer2 sends "play from 0"; the "playing" report turns it off.
@@ -115,7 +115,7 @@ private slots:
             QVERIFY(!h->main->timer2().isActive());
             advance(2100);
             QVERIFY(h->main->timer2().isActive());
-            QTRY_COMPARE(sound().mode(), QStringLiteral("playing"));
+            QTRY_COMPARE(sound().mode(), MediaWindow::Mode::Playing);
             WindowHarness::settle();
             sound().setTimeFormat(QStringLiteral("ms"));
             QVERIFY(sound().position() < 1000);
@@ -140,7 +140,7 @@ private slots:
         QVERIFY(!h->main->timer2().isActive());
         QCOMPARE(state(), "a.wav stopped / CmdMarche (CmdARR) CmdLoop");
         QTest::qWait(50);
-        QCOMPARE(sound().mode(), QStringLiteral("stopped"));
+        QCOMPARE(sound().mode(), MediaWindow::Mode::Stopped);
     }
 
     void newSoundLoadedDuringALoopIsTheOneRestarted()

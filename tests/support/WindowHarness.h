@@ -142,7 +142,7 @@ struct WindowHarness
         const QString format = m.timeFormat();
         m.setTimeFormat(QStringLiteral("ms"));
         const QString text = QStringLiteral("%1 %2 %3")
-                                 .arg(QFileInfo(m.fileName()).fileName(), m.mode())
+                                 .arg(QFileInfo(m.fileName()).fileName(), m.modeName())
                                  .arg(m.position());
         m.setTimeFormat(format);
         return text;

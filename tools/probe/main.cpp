@@ -52,7 +52,7 @@ int main(int argc, char **argv)
     auto record = [&](const char *name) {
         notifications.append(QJsonObject{{QStringLiteral("t"), clock.elapsed()},
                                          {QStringLiteral("event"), QLatin1String(name)},
-                                         {QStringLiteral("mode"), window.mode()},
+                                         {QStringLiteral("mode"), window.modeName()},
                                          {QStringLiteral("position"), window.position()}});
     };
     QObject::connect(&window, &MediaWindow::mediaChanged, [&] { record("mediaChanged"); });
@@ -92,7 +92,7 @@ int main(int argc, char **argv)
     if (!opened.isEmpty() && parser.isSet(play)) {
         window.setPosition(0);
         QObject::connect(&window, &MediaWindow::modeChanged, &app, [&] {
-            if (window.mode() != QLatin1String("playing"))
+            if (window.mode() != MediaWindow::Mode::Playing)
                 app.quit();
         });
         QTimer::singleShot(LongestPlayMs, &app, &QApplication::quit);
@@ -100,7 +100,7 @@ int main(int argc, char **argv)
         window.sendCommand(QStringLiteral("play"));
         app.exec();
         result[QStringLiteral("playedMs")] = clock.elapsed() - start;
-        result[QStringLiteral("finalMode")] = window.mode();
+        result[QStringLiteral("finalMode")] = window.modeName();
     }
     result[QStringLiteral("notifications")] = notifications;
 
