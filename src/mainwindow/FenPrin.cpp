@@ -26,6 +26,7 @@
 #include "mainlayout/MainWindowLayout.h"
 #include "mainwindow/DesktopOpening.h"
 #include "mainwindow/FileDrops.h"
+#include "mainwindow/PopUpDismissal.h"
 #include "media/MediaWindow.h"
 #include "multiview/MultiviewOpener.h"
 #include "platform/PassingDialog.h"
@@ -34,6 +35,7 @@
 #include "player/SettingsPanel.h"
 #include "player/Slideshow.h"
 #include "player/Transport.h"
+#include "player/TransportKeys.h"
 #include "sounds/FenMCI.h"
 #include "sounds/OutsidePrograms.h"
 #include "sounds/SoundPanel.h"
@@ -89,6 +91,8 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
     m_opening = new DesktopOpening(*this, m_state, *m_mciWnd1, *m_files, *m_slideshow, *m_flic,
                                    *m_sounds, *m_transport);
     new FileDrops(*this, *m_opening);
+    new TransportKeys(*this, *m_transport);
+    new PopUpDismissal(*this);
 
     connect(m_menu, &ConfigurationMenu::coloursChanged, this, &FenPrin::ProcCoulDefUtil);
     connect(m_menu, &ConfigurationMenu::imagesRequested, m_outside, &OutsidePrograms::startImages);
