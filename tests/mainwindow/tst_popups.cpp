@@ -24,10 +24,8 @@ private slots:
             {"FondAvertissement", "CmdSeqAVI/right"},
         };
         for (const auto &[popUp, opener] : popUps) {
-            for (const auto &[gesture, open] : {std::pair{"Escape", false},
-                                                {"press elsewhere", false},
-                                                {"press inside", true},
-                                                {"Space", true}}) {
+            for (const auto &[gesture, open] :
+                 {std::pair{"Escape", false}, {"press elsewhere", false}, {"press inside", true}}) {
                 QTest::addRow("%s, %s", popUp, gesture) << popUp << opener << gesture << open;
             }
         }
@@ -49,17 +47,10 @@ private slots:
         QWidget *inside = h.main->control(popUp);
         if (gesture == "Escape")
             QTest::keyClick(h.main, Qt::Key_Escape);
-        else if (gesture == "Space")
-            QTest::keyClick(h.main, Qt::Key_Space);
         else
             QTest::mousePress(gesture == "press inside" ? inside : h.main->control("Forme5"),
                               Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(h.shown(popUp), open);
-        // Its own button still closes it, and opens it again.
-        if (!opener.endsWith("/right")) {
-            h.click(opener);
-            QCOMPARE(h.shown(popUp), !open);
-        }
     }
 };
 
