@@ -30,7 +30,24 @@ void BackgroundScreen::toggle()
         return;
     }
     m_fondAffiche = true;
-    FenFond::loaded(m_context)->showBehind();
+    screen()->showBehind();
+}
+
+FenFond *BackgroundScreen::screen()
+{
+    FenFond *fond = FenFond::loaded(m_context);
+    // A close from the desktop hides it as a second click on the button does.
+    connect(fond, &FenFond::closeRequested, this, &BackgroundScreen::hideFromDesktop,
+            Qt::UniqueConnection);
+    return fond;
+}
+
+void BackgroundScreen::hideFromDesktop()
+{
+    if (m_fondAffiche)
+        toggle();
+    else
+        unload();
 }
 
 void BackgroundScreen::chooseColour()
@@ -39,7 +56,7 @@ void BackgroundScreen::chooseColour()
     chooser->load();
     runModal(chooser);
     if (m_fondAffiche)
-        FenFond::loaded(m_context)->showBehind();
+        screen()->showBehind();
     bringMainWindowToFront();
 }
 
@@ -48,7 +65,7 @@ void BackgroundScreen::showAgain()
     // The resize step asks on every size change: a background already shown stays as it is.
     QWidget *shown = m_context.windows.find(QStringLiteral("FenFond"));
     if (m_fondAffiche && !(shown && shown->isVisible()))
-        FenFond::loaded(m_context)->showBehind();
+        screen()->showBehind();
 }
 
 void BackgroundScreen::unload()

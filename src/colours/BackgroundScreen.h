@@ -3,6 +3,7 @@
 #include <QObject>
 
 struct AppContext;
+class FenFond;
 class Form;
 
 // The main window's background button: a click shows or hides the background screen, a
@@ -23,6 +24,9 @@ public:
     void unload();
 
 private:
+    // The background window, loaded when it is not, whose desktop close this button handles.
+    FenFond *screen();
+    void hideFromDesktop();
     void bringMainWindowToFront();
 
     Form &m_main;

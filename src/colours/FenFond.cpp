@@ -6,6 +6,7 @@
 #include "controls/MouseEvent.h"
 #include "core/Colour.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -64,6 +65,12 @@ void FenFond::showBehind()
         show();
     lower();
     bringMainWindowToFront();
+}
+
+void FenFond::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    emit closeRequested();
 }
 
 void FenFond::paintEvent(QPaintEvent *event)

@@ -29,7 +29,12 @@ public:
     // What the window shows, kept so that it survives being covered.
     const QImage &picture() const { return m_picture; }
 
+signals:
+    // Closed from the desktop: the main window's background button decides what follows.
+    void closeRequested();
+
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -12,6 +12,7 @@
 #include "core/SettingsKeys.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -84,12 +85,21 @@ Conseils::Conseils(AppContext &context, QWidget *parent)
     connect(m_startup, &QCheckBox::clicked, this, &Conseils::startupChoiceClicked);
 }
 
+void Conseils::closeEvent(QCloseEvent *event)
+{
+    // Closed from the desktop: as OK does.
+    event->accept();
+    m_context.windows.unload(this);
+}
+
 void Conseils::load()
 {
     m_context.windows.add(this);
     applyColours();
     setTwipsSize(5880, 3600);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
+    // Over the main window's screen, where the user is looking.
+    const QWidget *main = m_context.windows.find(QStringLiteral("FenPrin"));
+    if (const QScreen *screen = main ? main->screen() : QGuiApplication::primaryScreen())
         move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
     Preferences(*m_context.platform.settings, m_context.general).readTips();
     m_startup->setChecked(m_context.general.ConseilDemarrage == SettingsKeys::Yes);

@@ -19,6 +19,9 @@ public:
     const TipsBook &tips() const { return m_tips; }
     QString tipText() const;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void applyColours();
     void showCurrentTip();

@@ -26,23 +26,29 @@
 #include "mainlayout/MainWindowLayout.h"
 #include "mainwindow/DesktopOpening.h"
 #include "mainwindow/FileDrops.h"
+#include "mainwindow/PopUpDismissal.h"
 #include "media/MediaWindow.h"
 #include "multiview/MultiviewOpener.h"
+#include "platform/PassingDialog.h"
 #include "player/AnimationInfo.h"
 #include "player/FileSelection.h"
 #include "player/SettingsPanel.h"
 #include "player/Slideshow.h"
 #include "player/Transport.h"
+#include "player/TransportKeys.h"
 #include "sounds/FenMCI.h"
 #include "sounds/OutsidePrograms.h"
 #include "sounds/SoundPanel.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+
+#include <utility>
 
 FenPrin::FenPrin(AppContext &context, QWidget *parent)
     : Form(QStringLiteral("FenPrin"), parent)
@@ -85,6 +91,8 @@ FenPrin::FenPrin(AppContext &context, QWidget *parent)
     m_opening = new DesktopOpening(*this, m_state, *m_mciWnd1, *m_files, *m_slideshow, *m_flic,
                                    *m_sounds, *m_transport);
     new FileDrops(*this, *m_opening);
+    new TransportKeys(*this, *m_transport);
+    new PopUpDismissal(*this);
 
     connect(m_menu, &ConfigurationMenu::coloursChanged, this, &FenPrin::ProcCoulDefUtil);
     connect(m_menu, &ConfigurationMenu::imagesRequested, m_outside, &OutsidePrograms::startImages);
@@ -206,8 +214,8 @@ void FenPrin::load()
     if (QWidget *splash = m_context.windows.find(QStringLiteral("Demarre2")))
         m_context.windows.unload(splash);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+    if (const QScreen *shownOn = screen())
+        move(shownOn->geometry().center() - QPoint(width() / 2, height() / 2));
     show();
 
     Preferences preferences(*m_context.platform.settings, g);
@@ -279,8 +287,14 @@ void FenPrin::ProcCoulDefUtil()
 
 void FenPrin::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        activate();
+    if (event->type() == QEvent::ActivationChange) {
+        // A message box or a file dialog of the main window's own handlers is part of what the
+        // user is doing here: coming back from it is no return to the main window.
+        if (!isActiveWindow())
+            m_leftForDialog = PassingDialog::isOne(QApplication::activeWindow());
+        else if (!std::exchange(m_leftForDialog, false))
+            activate();
+    }
     if (event->type() == QEvent::WindowStateChange && m_loaded)
         m_layout->resizeStep();
     Form::changeEvent(event);
@@ -293,8 +307,23 @@ void FenPrin::resizeEvent(QResizeEvent *event)
         m_layout->resizeStep();
 }
 
+void FenPrin::closeEvent(QCloseEvent *event)
+{
+    // Alt+F4, the taskbar or the session ending: the close button's way out.
+    event->accept();
+    ProgramClosing::closeProgram(m_context);
+}
+
 void FenPrin::mousePressEvent(QMouseEvent *event)
 {
     Form::mousePressEvent(event);
-    emit backgroundClicked();
+    m_backgroundPress = event->button() == Qt::LeftButton;
+}
+
+void FenPrin::mouseReleaseEvent(QMouseEvent *event)
+{
+    Form::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && std::exchange(m_backgroundPress, false)
+        && rect().contains(event->position().toPoint()))
+        emit backgroundClicked();
 }

@@ -61,13 +61,15 @@ public:
     DesktopOpening &desktopOpening() { return *m_opening; }
 
 signals:
-    // A press on the window's own background, outside every control.
+    // A click of the primary button on the window's own background, outside every control.
     void backgroundClicked();
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void createMediaWindows();
@@ -82,6 +84,9 @@ private:
     AppContext &m_context;
     FenPrinState m_state;
     bool m_loaded = false;
+    // The main window was left for one of the platform's passing dialogs.
+    bool m_leftForDialog = false;
+    bool m_backgroundPress = false;
     std::unique_ptr<CommonDialog> m_dialogue1;
     std::unique_ptr<CommonDialog> m_dialogue2;
     std::unique_ptr<ColourEditor> m_colourEditor;

@@ -4,9 +4,12 @@
 
 #include "MediaEngine.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <utility>
 
 FullScreenView::FullScreenView(MediaEngine *engine)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -42,4 +45,18 @@ void FullScreenView::keyPressEvent(QKeyEvent *event)
 {
     event->accept();
     emit interrupted();
+}
+
+void FullScreenView::closeEvent(QCloseEvent *event)
+{
+    // Closed from the desktop (Alt+F4) rather than dismissed by the media window: as a click.
+    event->accept();
+    if (!std::exchange(m_dismissing, false))
+        emit interrupted();
+}
+
+void FullScreenView::dismiss()
+{
+    m_dismissing = true;
+    close();
 }

@@ -511,7 +511,7 @@ void MediaWindow::endFullScreen()
         return;
     FullScreenView *view = m_fullScreen.data();
     m_fullScreen.clear();
-    view->close();
+    view->dismiss();
     update();
 }
 

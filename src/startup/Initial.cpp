@@ -28,8 +28,8 @@ void prepare(QApplication &app)
 {
     // libmpv reads numbers with the C locale.
     std::setlocale(LC_NUMERIC, "C");
+    // Only the application name: a display name would be appended to every window title.
     QApplication::setApplicationName(QStringLiteral("Kinovue ST"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kinovue ST"));
     QApplication::setQuitOnLastWindowClosed(false);
     substituteFonts();
     installFrenchTranslations(app);

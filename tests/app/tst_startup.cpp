@@ -1,11 +1,12 @@
 #include "TestMain.h"
 #include "WindowHarness.h"
 
-#include "startup/Demarre2.h"
 #include "app/ProgramClosing.h"
 #include "controls/ZarnBttn.h"
 #include "controls/ZarnPanel.h"
 #include "mainwindow/FenPrin.h"
+#include "platform/PassingDialog.h"
+#include "startup/Demarre2.h"
 
 #include <QTimer>
 
@@ -176,6 +177,37 @@ private slots:
         QCOMPARE(main->mciWnd1().zoom(), 100);
         QCOMPARE(h.caption("ZoomText"), QStringLiteral("100"));
         QCOMPARE(h.looks({"CmdPlayAVI", "ButAVI"}), "CmdPlayAVI ButAVI");
+    }
+
+    // The activation step runs when the user comes back from another window, not from a
+    // message box or a file dialog that the main window's own handlers opened.
+    void activationOnlyOnReturnFromAnotherWindow_data()
+    {
+        QTest::addColumn<bool>("passingDialog");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("another window") << false << QStringLiteral("Conseils au démarrage «");
+        QTest::newRow("a passing dialog") << true << QStringLiteral("Conseils au démarrage");
+    }
+
+    void activationOnlyOnReturnFromAnotherWindow()
+    {
+        QFETCH(bool, passingDialog);
+        QFETCH(QString, caption);
+        WindowHarness h;
+        auto *main = h.mainWindow();
+        main->activateWindow();
+        QTRY_VERIFY(main->isActiveWindow());
+        QWidget other;
+        if (passingDialog)
+            PassingDialog::mark(other);
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(other.isActiveWindow());
+        h.general.ConseilDemarrage = QStringLiteral("Oui");
+        other.hide();
+        main->activateWindow();
+        QTRY_VERIFY(main->isActiveWindow());
+        QCOMPARE(main->button(QStringLiteral("CmdConseilDem"))->caption(), caption);
     }
 
     void activationRefreshesTheTipsCaption()

@@ -10,6 +10,7 @@
 #include "core/Colour.h"
 
 #include <QTimer>
+#include <QWindow>
 
 using kvtest::WindowHarness;
 using Sliders = QList<int>; // red, green, blue; -1 leaves one where it is
@@ -178,6 +179,16 @@ private slots:
         w->setWindowState(Qt::WindowMinimized);
         QVERIFY(!fond());
         w->setWindowState(Qt::WindowNoState);
+        QVERIFY(fond() && fond()->isVisible());
+    }
+
+    void desktopCloseHidesItAsTheButtonDoes()
+    {
+        click(w->button("CmdFond"));
+        QVERIFY(fond() && fond()->isVisible());
+        fond()->windowHandle()->close(); // what the window manager sends
+        QVERIFY(!fond());
+        click(w->button("CmdFond")); // one click shows it again
         QVERIFY(fond() && fond()->isVisible());
     }
 };

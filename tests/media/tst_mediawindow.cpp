@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QWindow>
 
 // The media window's logic over the scripted engine: exact, with no decoding and no timing.
 class TestMediaWindow : public QObject
@@ -303,12 +304,16 @@ private slots:
     void fullScreenEndsWithTheMediaOrAClick_data()
     {
         QTest::addColumn<bool>("repeat");
-        QTest::newRow("end of the media") << false;
-        QTest::newRow("click while repeating") << true;
+        QTest::addColumn<QString>("gesture");
+        QTest::newRow("end of the media") << false << "";
+        QTest::newRow("click while repeating") << true << "click";
+        QTest::newRow("Escape while repeating") << true << "escape";
+        QTest::newRow("desktop close while repeating") << true << "close";
     }
     void fullScreenEndsWithTheMediaOrAClick()
     {
         QFETCH(bool, repeat);
+        QFETCH(QString, gesture);
         MediaWindow *window = makeWindow();
         window->setFileName(m_clip);
         QVERIFY(window->sendCommand(repeat ? "play fullscreen repeat" : "play fullscreen"));
@@ -322,8 +327,12 @@ private slots:
         QVERIFY(view->windowFlags() & Qt::FramelessWindowHint);
         fake(window)->advance(5000);
         QCOMPARE(window->isFullScreenPlaying(), repeat);
-        if (repeat)
+        if (gesture == "click")
             QTest::mouseClick(view, Qt::LeftButton);
+        else if (gesture == "escape")
+            QTest::keyClick(view, Qt::Key_Escape);
+        else if (gesture == "close")
+            view->windowHandle()->close();
         QVERIFY(!window->isFullScreenPlaying());
         QCOMPARE(window->mode(), MediaWindow::Mode::Stopped);
     }

@@ -221,16 +221,21 @@ private slots:
         QCOMPARE(m_fullScreen, (QList<bool>{fullScreen, fullScreen}));
     }
 
-    // Between two files, a click on the background ends a full-screen slideshow only.
+    // Between two files, a left click on the background ends a full-screen slideshow only.
     void backgroundClickStopsOnlyAFullScreenSlideshow_data()
     {
         QTest::addColumn<bool>("armed");
-        QTest::newRow("full screen") << true;
-        QTest::newRow("in the window") << false;
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("full screen") << true << Qt::LeftButton;
+        QTest::newRow("full screen, right button") << true << Qt::RightButton;
+        QTest::newRow("full screen, middle button") << true << Qt::MiddleButton;
+        QTest::newRow("in the window") << false << Qt::LeftButton;
     }
     void backgroundClickStopsOnlyAFullScreenSlideshow()
     {
         QFETCH(bool, armed);
+        QFETCH(Qt::MouseButton, button);
+        const bool stops = armed && button == Qt::LeftButton;
         h->press("CmdSeqAVI", Qt::RightButton);
         h->click(armed ? "CmdOKAvertSeqAVI" : "CmdAnnulAvertSeqAVI");
         preparePanel("mnuToutRep", m_three, {0});
@@ -239,14 +244,14 @@ private slots:
         finishCurrent(); // the end of the file also ends its full-screen play
         const QPoint free = freeBackgroundPoint();
         QVERIFY(free.x() >= 0);
-        QTest::mouseClick(h->main, Qt::LeftButton, {}, free);
+        QTest::mouseClick(h->main, button, {}, free);
         WindowHarness::settle();
-        QCOMPARE(h->main->timer1().isActive(), !armed);
+        QCOMPARE(h->main->timer1().isActive(), !stops);
         QCOMPARE(h->looks(m_idleNames),
-                 armed ? m_idle : "(ButAVI) CmdFiMCI- (CmdSeqAVI) CmdSeqSTOP (PSeqAVI)");
+                 stops ? m_idle : "(ButAVI) CmdFiMCI- (CmdSeqAVI) CmdSeqSTOP (PSeqAVI)");
         QCOMPARE(m_played, QStringList{"A.avi"});
         // Once stopped, the next slideshow plays in the window.
-        if (armed) {
+        if (stops) {
             QCOMPARE(h->playing(), "A.avi stopped 0");
             preparePanel("mnuToutRep", m_three, {1});
             h->click("CmdOKSeqAVI");

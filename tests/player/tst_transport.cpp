@@ -2,6 +2,9 @@
 #include "WindowHarness.h"
 
 #include "controls/ScrollBar.h"
+#include "player/Transport.h"
+
+#include <QMetaEnum>
 
 using kvtest::WindowHarness;
 
@@ -15,7 +18,8 @@ private slots:
     void clicksPlayTheAnimation_data()
     {
         QTest::addColumn<QStringList>(
-            "steps"); // a button; "name/right"; "+ms" of clock; "@ms" dragged to; "zoom N"
+            "steps"); // a button; "name/right"; "+ms" of clock; "@ms" dragged to; "zoom N";
+                      // "key K" pressed in the window; "no bar" hides the transport bar
         QTest::addColumn<QString>("playing");
         QTest::addColumn<int>("zoom");
         QTest::addColumn<QString>("looks");
@@ -64,6 +68,26 @@ private slots:
             << L{"@3000", "CmdReculeAVI"} << "a.avi stopped 0" << 100 << idle;
         QTest::newRow("back 1 s") << L{"@3000", "CmdReculeAVI/right"} << "a.avi stopped 2000" << 100
                                   << idle;
+        // The keys do what their buttons do, while the buttons are there to click.
+        QTest::newRow("Space plays")
+            << L{"key Space", "+3000"} << "a.avi playing 3000" << 100 << busy;
+        QTest::newRow("Space pauses")
+            << L{"CmdPlayAVI", "+3000", "key Space"} << "a.avi paused 3000" << 100
+            << "CmdPlayAVI (CmdPauseAVI) CmdStopAVI CmdPlEcrAVI CmdSeqAVI-";
+        QTest::newRow("Right, 1 s")
+            << L{"@3000", "key Right"} << "a.avi stopped 4000" << 100 << idle;
+        QTest::newRow("Left, 1 s") << L{"@3000", "key Left"} << "a.avi stopped 2000" << 100 << idle;
+        QTest::newRow("Page Down, 10 s")
+            << L{"@3000", "key PageDown"} << "a.avi stopped 13000" << 100 << idle;
+        QTest::newRow("Page Up, 10 s")
+            << L{"@15000", "key PageUp"} << "a.avi stopped 5000" << 100 << idle;
+        QTest::newRow("End") << L{"@4000", "key End"} << "a.avi stopped 25000" << 100 << idle;
+        QTest::newRow("Home while looping")
+            << L{"CmdRepetAVI", "+6000", "key Home"} << "a.avi playing 0" << 100
+            << "CmdPlayAVI- (CmdPauseAVI) CmdStopAVI- CmdPlEcrAVI CmdSeqAVI-";
+        QTest::newRow("keys without the bar")
+            << L{"@3000", "no bar", "key Space", "key Right", "key End"} << "a.avi stopped 3000"
+            << 100 << idle;
         // Full screen plays at 100 at least; the end gives back the zoom of the zoom text.
         const QString fullScreen = "CmdPlayAVI (CmdPauseAVI) CmdStopAVI- CmdPlEcrAVI CmdSeqAVI-";
         QTest::newRow("full screen")
@@ -91,6 +115,14 @@ private slots:
                 h.animation().setPosition(step.mid(1).toInt());
             } else if (step.startsWith("zoom ")) {
                 h.main->get<ScrollBar>(QStringLiteral("VSZoom"))->setValue(step.mid(5).toInt());
+            } else if (step.startsWith("key ")) {
+                const QMetaEnum keys = QMetaEnum::fromType<Qt::Key>();
+                const int key = keys.keyToValue(("Key_" + step.mid(4)).toLatin1());
+                QWidget *focus = h.main->focusWidget();
+                QTest::keyClick(focus ? focus : h.main, Qt::Key(key));
+                WindowHarness::settle();
+            } else if (step == "no bar") {
+                h.main->transport().showBar(false);
             } else if (step.endsWith("/right")) {
                 h.press(step.chopped(6), Qt::RightButton);
             } else {

@@ -1,5 +1,7 @@
 #include "QtCommonDialog.h"
 
+#include "platform/PassingDialog.h"
+
 #include "WindowsFilter.h"
 
 #include "core/Colour.h"
@@ -36,6 +38,7 @@ DialogOutcome QtCommonDialog::showSave()
 DialogOutcome QtCommonDialog::showFile(bool save)
 {
     QFileDialog dialog;
+    PassingDialog::mark(dialog);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setWindowTitle(state().title.isEmpty() ? (save ? QStringLiteral("Enregistrer sous")
                                                           : QStringLiteral("Ouvrir"))
@@ -75,6 +78,7 @@ DialogOutcome QtCommonDialog::showColour()
 {
     QColorDialog dialog(Colour::toQColor(state().colour));
     dialog.setOption(QColorDialog::DontUseNativeDialog);
+    PassingDialog::mark(dialog);
     if (!state().title.isEmpty())
         dialog.setWindowTitle(state().title);
     if (dialog.exec() != QDialog::Accepted)

@@ -1,5 +1,7 @@
 #include "QtMessageBox.h"
 
+#include "platform/PassingDialog.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
@@ -59,6 +61,7 @@ QMessageBox::Icon iconOf(MessageIcon icon)
 MessageAnswer QtMessageBox::ask(const MessageRequest &request)
 {
     QMessageBox box;
+    PassingDialog::mark(box);
     box.setIcon(iconOf(request.icon));
     box.setWindowTitle(request.title);
     box.setText(request.text);
