@@ -52,6 +52,10 @@ constexpr const char *Options[][2] = {
     // of zimg's (which cost more than the decoding), and of swscale's own exact mode.
     {"sws-allow-zimg", "no"},
     {"sws-fast", "yes"},
+    // Built-in scripts a media window has no use for (each costs memory and start time).
+    {"load-stats-overlay", "no"},
+    {"load-osd-console", "no"},
+    {"load-auto-profiles", "no"},
 };
 constexpr const char *LogLevel = "warn";
 constexpr const char *AudioOutput = "ao";
