@@ -2,8 +2,8 @@
 
 #include "app/AppContext.h"
 #include "app/Preferences.h"
-#include "core/SettingsKeys.h"
 #include "core/Colour.h"
+#include "core/SettingsKeys.h"
 
 namespace {
 

@@ -8,7 +8,7 @@ struct CommonDialogState
 {
     int flags = 0;
     QString title;
-    QString filter; // "Description|*.avi;*.mpg|Other|*.*"
+    QString filter;      // "Description|*.avi;*.mpg|Other|*.*"
     int filterIndex = 1; // 1-based
     QString fileName;
     QString initialDirectory;
@@ -19,7 +19,7 @@ struct CommonDialogState
 
 enum class DialogOutcome {
     Accepted,
-    Cancelled, // cancelError false: returns quietly
+    Cancelled,  // cancelError false: returns quietly
     CancelError // cancelError true: the caller treats it as an error
 };
 

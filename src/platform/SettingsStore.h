@@ -11,7 +11,8 @@ public:
     virtual QString read(const QString &application, const QString &section, const QString &key,
                          const QString &fallback) const = 0;
     virtual void write(const QString &application, const QString &section, const QString &key,
-                       const QString &value) = 0;
+                       const QString &value)
+        = 0;
     // Removes the application's whole branch. Nothing stored, or a failure, is silent.
     virtual void removeApplication(const QString &application) = 0;
 };

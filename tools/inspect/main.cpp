@@ -2,12 +2,12 @@
 // settings, runs its load step, and prints its control tree as JSON; with --png, also saves
 // a picture of the window as drawn.
 #include "app/AppContext.h"
-#include "startup/Initial.h"
 #include "app/LoadedWindows.h"
-#include "startup/WindowCatalog.h"
 #include "controls/ControlTreeDump.h"
 #include "controls/Form.h"
 #include "platform/fake/FakePlatform.h"
+#include "startup/Initial.h"
+#include "startup/WindowCatalog.h"
 
 #include <QApplication>
 #include <QJsonDocument>
