@@ -14,10 +14,11 @@ namespace {
 
 QString defaultLockPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/kinovue-st.lock");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!folder.isEmpty())
+        return folder + QStringLiteral("/kinovue-st.lock");
+    // The shared temporary folder: one lock per user, so one user's copy never stops another's.
+    return QDir::tempPath() + QStringLiteral("/kinovue-st-%1.lock").arg(getuid());
 }
 
 // The name of the program a process runs, as the system shows it; empty when it cannot be
