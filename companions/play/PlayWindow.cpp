@@ -1,6 +1,6 @@
 #include "PlayWindow.h"
 
-#include "core/AspectFit.h"
+#include "core/ScaleToFit.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -46,7 +46,7 @@ void PlayWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    paintAspectFit(painter, m_engine.frame(), rect());
+    paintScaledToFit(painter, m_engine.frame(), rect());
 }
 
 void PlayWindow::keyPressEvent(QKeyEvent *)

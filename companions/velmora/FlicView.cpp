@@ -1,6 +1,6 @@
 #include "FlicView.h"
 
-#include "core/AspectFit.h"
+#include "core/ScaleToFit.h"
 
 #include <QPainter>
 
@@ -27,5 +27,5 @@ void FlicView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_background);
-    paintAspectFit(painter, m_picture, rect());
+    paintScaledToFit(painter, m_picture, rect());
 }

@@ -28,7 +28,7 @@ constexpr ControlKind I = ControlKind::Picture;
 QList<ControlSpec> fenColorsLayout()
 {
     return {
-        spec("CmdDeplaceFen", B, 0, 0, 5460, 315)
+        layoutRow("CmdDeplaceFen", B, 0, 0, 5460, 315)
             .titled(QStringLiteral("Fond d'écran en dégradé de couleurs"))
             .hinted(QStringLiteral("Déplacement de la fenêtre"))
             .gradient(DebDegrade, FinDegrade)
@@ -38,33 +38,33 @@ QList<ControlSpec> fenColorsLayout()
         strip("Forme3", 0, 1800, 600, 1260).gradient(FinDegrade, DebDegrade),
         strip("Forme7", 0, 3060, 5460, 315).gradient(DebDegrade, FinDegrade),
         strip("Forme6", 0, 3375, 5460, 315).gradient(FinDegrade, DebDegrade),
-        spec("CmdOK", B, 4860, 600, 600, 1200)
+        layoutRow("CmdOK", B, 4860, 600, 600, 1200)
             .showing(Pictogram::Ok)
             .hinted(QStringLiteral("OK"))
             .gradient(DebDegrade, FinDegrade),
-        spec("CmdAnnul", B, 4860, 1800, 600, 1260)
+        layoutRow("CmdAnnul", B, 4860, 1800, 600, 1260)
             .showing(Pictogram::Cancel)
             .hinted(QStringLiteral("Annuler"))
             .gradient(FinDegrade, DebDegrade),
-        spec("FondCouleur", P, 600, 600, 2055, 2475)
+        layoutRow("FondCouleur", P, 600, 600, 2055, 2475)
             .titled(QStringLiteral("Couleur du fond"))
             .gradient(DebDegrade, FinDegrade)
             .text(AutresTextes),
-        spec("FondReglage", P, 2640, 600, 2235, 2475)
+        layoutRow("FondReglage", P, 2640, 600, 2235, 2475)
             .titled(QStringLiteral("Réglage des couleurs"))
             .gradient(FinDegrade, DebDegrade)
             .text(AutresTextes),
-        spec("Image4", I, 60, 300, 1905, 2040).in("FondCouleur"),
-        spec("Image1", I, 60, 300, 555, 360).in("FondReglage"),
-        spec("Image2", I, 780, 300, 555, 360).in("FondReglage"),
-        spec("Image3", I, 1500, 300, 540, 360).in("FondReglage"),
+        layoutRow("Image4", I, 60, 300, 1905, 2040).in("FondCouleur"),
+        layoutRow("Image1", I, 60, 300, 555, 360).in("FondReglage"),
+        layoutRow("Image2", I, 780, 300, 555, 360).in("FondReglage"),
+        layoutRow("Image3", I, 1500, 300, 540, 360).in("FondReglage"),
         // Plain boxes lying behind the sliders.
-        spec("Label2", L, 60, 750, 555, 1575).in("FondReglage"),
-        spec("Label1", L, 780, 750, 555, 1575).in("FondReglage"),
-        spec("Label3", L, 1500, 750, 555, 1575).in("FondReglage"),
-        spec("VSlide1", V, 90, 780, 495, 1515).in("FondReglage"),
-        spec("VSlide2", V, 810, 780, 495, 1515).in("FondReglage"),
-        spec("VSlide3", V, 1530, 780, 495, 1515).in("FondReglage"),
+        layoutRow("Label2", L, 60, 750, 555, 1575).in("FondReglage"),
+        layoutRow("Label1", L, 780, 750, 555, 1575).in("FondReglage"),
+        layoutRow("Label3", L, 1500, 750, 555, 1575).in("FondReglage"),
+        layoutRow("VSlide1", V, 90, 780, 495, 1515).in("FondReglage"),
+        layoutRow("VSlide2", V, 810, 780, 495, 1515).in("FondReglage"),
+        layoutRow("VSlide3", V, 1530, 780, 495, 1515).in("FondReglage"),
     };
 }
 

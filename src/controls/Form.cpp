@@ -92,8 +92,8 @@ ControlSpec &ControlSpec::background(ColourRole::Role backRole)
     return *this;
 }
 
-ControlSpec spec(const char *name, ControlKind kind, double left, double top, double width,
-                 double height)
+ControlSpec layoutRow(const char *name, ControlKind kind, double left, double top, double width,
+                      double height)
 {
     ControlSpec s;
     s.name = QString::fromUtf8(name);
@@ -104,7 +104,7 @@ ControlSpec spec(const char *name, ControlKind kind, double left, double top, do
 
 ControlSpec strip(const char *name, double left, double top, double width, double height)
 {
-    return spec(name, ControlKind::Button, left, top, width, height).disabled();
+    return layoutRow(name, ControlKind::Button, left, top, width, height).disabled();
 }
 
 Form::Form(const QString &name, QWidget *parent)

@@ -43,7 +43,7 @@ struct ControlSpec
     Pictogram picture = Pictogram::None;
     RoleColours roles;
 
-    // Table rows read as one expression: spec(...).in("Fond").gradient(Deb, Fin).
+    // Table rows read as one expression: layoutRow(...).in("Fond").gradient(Deb, Fin).
     ControlSpec &in(const char *containerName);
     ControlSpec &titled(const QString &text);
     ControlSpec &hinted(const QString &text);
@@ -58,8 +58,8 @@ struct ControlSpec
 };
 
 // A row of a layout table at a twips rectangle.
-ControlSpec spec(const char *name, ControlKind kind, double left, double top, double width,
-                 double height);
+ControlSpec layoutRow(const char *name, ControlKind kind, double left, double top, double width,
+                      double height);
 // A frame strip: a button that only paints its gradient.
 ControlSpec strip(const char *name, double left, double top, double width, double height);
 

@@ -24,12 +24,12 @@ constexpr ControlKind I = ControlKind::Picture;
 QList<ControlSpec> aproposLayout()
 {
     return {
-        spec("CmdDeplaceFen", B, 0, 0, 5040, 315)
+        layoutRow("CmdDeplaceFen", B, 0, 0, 5040, 315)
             .titled(QStringLiteral("A propos d'Kinovue ST"))
             .hinted(QStringLiteral("Déplacement de la fenêtre"))
             .gradient(DebDegrade, FinDegrade)
             .text(TexteBoutons, Lumiere),
-        spec("CmdFermer", B, 5040, 0, 300, 315)
+        layoutRow("CmdFermer", B, 5040, 0, 300, 315)
             .titled(QStringLiteral("x"))
             .hinted(QStringLiteral("Fermer"))
             .gradient(DebDegrade, FinDegrade)
@@ -39,9 +39,9 @@ QList<ControlSpec> aproposLayout()
         strip("Forme3", 0, 1800, 600, 1200).gradient(FinDegrade, DebDegrade),
         strip("Forme4", 4740, 600, 600, 1200).gradient(DebDegrade, FinDegrade),
         strip("Forme5", 4740, 1800, 600, 1200).gradient(FinDegrade, DebDegrade),
-        spec("Image1", I, 585, 600, 4155, 2355).background(Visu),
-        spec("Image2", I, 0, 0, 4155, 2355).in("Image1").text(AutresTextes).background(Visu),
-        spec("CmdSite", B, 0, 2940, 5340, 315)
+        layoutRow("Image1", I, 585, 600, 4155, 2355).background(Visu),
+        layoutRow("Image2", I, 0, 0, 4155, 2355).in("Image1").text(AutresTextes).background(Visu),
+        layoutRow("CmdSite", B, 0, 2940, 5340, 315)
             .titled(QStringLiteral("Visitez le site de Kinovue ST : kinovue.example.org"))
             .gradient(DebDegrade, FinDegrade)
             .text(TexteBoutons, Lumiere),

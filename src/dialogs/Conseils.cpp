@@ -31,7 +31,7 @@ Conseils::Conseils(AppContext &context, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Kinovue ST - Conseil du jour"));
     build({
-        spec("CmdDeplaceFen", B, 0, 0, 5880, 315)
+        layoutRow("CmdDeplaceFen", B, 0, 0, 5880, 315)
             .titled(QStringLiteral("Kinovue ST - Conseil du jour"))
             .hinted(QStringLiteral("Déplacement de la fenêtre"))
             .gradient(DebDegrade, FinDegrade)
@@ -41,16 +41,16 @@ Conseils::Conseils(AppContext &context, QWidget *parent)
         strip("Forme3", 0, 1800, 600, 1170).gradient(FinDegrade, DebDegrade),
         strip("Forme4", 5280, 600, 600, 1200).gradient(DebDegrade, FinDegrade),
         strip("Forme5", 5280, 1800, 600, 1170).gradient(FinDegrade, DebDegrade),
-        spec("Picture1", P, 600, 600, 4695, 1650).background(Visu),
-        spec("CmdOK", B, 600, 2250, 2340, 480)
+        layoutRow("Picture1", P, 600, 600, 4695, 1650).background(Visu),
+        layoutRow("CmdOK", B, 600, 2250, 2340, 480)
             .titled(QStringLiteral("OK"))
             .gradient(DebDegrade, FinDegrade)
             .text(TexteBoutons, Lumiere),
-        spec("CmdNextTip", B, 2940, 2250, 2340, 480)
+        layoutRow("CmdNextTip", B, 2940, 2250, 2340, 480)
             .titled(QStringLiteral("Conseil suivant"))
             .gradient(FinDegrade, DebDegrade)
             .text(TexteBoutons, Lumiere),
-        spec("Label1", P, 600, 2730, 4680, 255).background(FondFenetres),
+        layoutRow("Label1", P, 600, 2730, 4680, 255).background(FondFenetres),
         strip("Forme6", 0, 2970, 5880, 315).gradient(DebDegrade, FinDegrade),
         strip("Forme7", 0, 3285, 5880, 315).gradient(FinDegrade, DebDegrade),
     });

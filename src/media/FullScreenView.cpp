@@ -1,6 +1,6 @@
 #include "FullScreenView.h"
 
-#include "core/AspectFit.h"
+#include "core/ScaleToFit.h"
 
 #include "MediaEngine.h"
 
@@ -32,7 +32,7 @@ void FullScreenView::paintEvent(QPaintEvent *)
     if (image.isNull())
         return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    paintAspectFit(painter, image, rect());
+    paintScaledToFit(painter, image, rect());
 }
 
 void FullScreenView::mousePressEvent(QMouseEvent *event)

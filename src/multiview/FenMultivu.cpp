@@ -27,17 +27,17 @@ const QString WorkingArea = QStringLiteral("FondFenetre");
 QList<ControlSpec> frameLayout()
 {
     return {
-        spec("CmdDeplaceFen", B, 0, 0, 9060, 315)
+        layoutRow("CmdDeplaceFen", B, 0, 0, 9060, 315)
             .titled(MultiviewPane::plainTitle())
             .hinted(QStringLiteral("Déplacement de la fenêtre"))
             .gradient(DebDegrade, FinDegrade)
             .text(TexteBoutons, Lumiere),
-        spec("CmdReduire", B, 9060, 0, 300, 315)
+        layoutRow("CmdReduire", B, 9060, 0, 300, 315)
             .titled(QStringLiteral("-"))
             .hinted(QStringLiteral("Réduire"))
             .gradient(DebDegrade, FinDegrade)
             .text(TexteBoutons, Lumiere),
-        spec("CmdFermer", B, 9360, 0, 300, 315)
+        layoutRow("CmdFermer", B, 9360, 0, 300, 315)
             .titled(QStringLiteral("x"))
             .hinted(QStringLiteral("Fermer"))
             .gradient(DebDegrade, FinDegrade)
@@ -49,9 +49,11 @@ QList<ControlSpec> frameLayout()
         strip("Forme5", 9060, 3120, 600, 2520).gradient(FinDegrade, DebDegrade),
         // The information line: its text must show in its colour, not greyed as a disabled
         // strip's would be, so it stays enabled and lets the mouse through instead.
-        spec("Forme7", B, 0, 5640, 9660, 315).gradient(DebDegrade, FinDegrade).text(AutresTextes),
+        layoutRow("Forme7", B, 0, 5640, 9660, 315)
+            .gradient(DebDegrade, FinDegrade)
+            .text(AutresTextes),
         strip("Forme6", 0, 5955, 9660, 315).gradient(FinDegrade, DebDegrade),
-        spec("FondFenetre", P, 600, 600, 8475, 5055).gradient(FinDegrade, DebDegrade),
+        layoutRow("FondFenetre", P, 600, 600, 8475, 5055).gradient(FinDegrade, DebDegrade),
     };
 }
 
@@ -59,31 +61,31 @@ QList<ControlSpec> frameLayout()
 QList<ControlSpec> commandLayout()
 {
     return {
-        spec("CmdFicMCI", B, 7680, 180, 600, 600)
+        layoutRow("CmdFicMCI", B, 7680, 180, 600, 600)
             .in("FondFenetre")
             .hinted(QStringLiteral("Appel de la fenêtre de choix de fichiers (un cadre de "
                                    "visualisation doit être sélectionné en cliquant dessus)"))
             .showing(Pictogram::Open),
-        spec("CmdInfoAnim", B, 7680, 1020, 600, 600)
+        layoutRow("CmdInfoAnim", B, 7680, 1020, 600, 600)
             .in("FondFenetre")
             .hinted(QStringLiteral("Informations sur l'animation"))
             .showing(Pictogram::Info),
-        spec("CmdRecupG", B, 7680, 1860, 600, 600)
+        layoutRow("CmdRecupG", B, 7680, 1860, 600, 600)
             .in("FondFenetre")
             .hinted(QStringLiteral("Copie l'animation dans la fenêtre d'Kinovue et conserve la "
                                    "fenêtre 'MultiVues' sous forme d'icône dans la barre de "
                                    "tâches"))
             .showing(Pictogram::HandBackKeep),
-        spec("CmdRecupF", B, 7680, 2700, 600, 600)
+        layoutRow("CmdRecupF", B, 7680, 2700, 600, 600)
             .in("FondFenetre")
             .hinted(QStringLiteral(
                 "Copie l'animation dans la fenêtre d'Kinovue et ferme la fenêtre 'MultiVues'"))
             .showing(Pictogram::HandBackClose),
-        spec("CmdPresPap", B, 7680, 3540, 600, 600)
+        layoutRow("CmdPresPap", B, 7680, 3540, 600, 600)
             .in("FondFenetre")
             .hinted(QStringLiteral("Appelle le Presse-papiers de Windows"))
             .showing(Pictogram::Clipboard),
-        spec("CmdAide", B, 7680, 4320, 600, 600)
+        layoutRow("CmdAide", B, 7680, 4320, 600, 600)
             .in("FondFenetre")
             .hinted(QStringLiteral("Appel de la rubrique d'aide"))
             .showing(Pictogram::Help),

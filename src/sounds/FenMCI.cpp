@@ -35,7 +35,7 @@ const RoleColours ListColours{.fore = AutresTextes, .back = Visu};
 QList<ControlSpec> fenMCILayout()
 {
     return {
-        spec("CmdDeplaceFen", B, 0, 0, 8880, 315)
+        layoutRow("CmdDeplaceFen", B, 0, 0, 8880, 315)
             .titled(QStringLiteral("Ouverture"))
             .hinted(QStringLiteral("Déplacement de la fenêtre"))
             .gradient(FinDegrade, DebDegrade)
@@ -46,39 +46,39 @@ QList<ControlSpec> fenMCILayout()
         strip("Forme4", 8280, 600, 600, 1500).gradient(FinDegrade, DebDegrade),
         strip("Forme5", 8280, 2100, 600, 1500).gradient(DebDegrade, FinDegrade),
         // The status line: a band with a caption, so an enabled button that takes no mouse.
-        spec("Forme7", B, 0, 3600, 8880, 315)
+        layoutRow("Forme7", B, 0, 3600, 8880, 315)
             .gradient(FinDegrade, DebDegrade)
             .text(AutresTextes, AutresTextes),
         strip("Forme6", 0, 3900, 8880, 315).gradient(DebDegrade, FinDegrade),
-        spec("Fond", P, 600, 600, 7695, 3015).gradient(DebDegrade, FinDegrade),
-        spec("CmdCopier", B, 2220, 660, 480, 600)
+        layoutRow("Fond", P, 600, 600, 7695, 3015).gradient(DebDegrade, FinDegrade),
+        layoutRow("CmdCopier", B, 2220, 660, 480, 600)
             .in("Fond")
             .hinted(QStringLiteral("Copie de l'animation ou du son sélectionné"))
             .showing(Pictogram::Copy)
             .disabled(),
-        spec("CmdSupprim", B, 2220, 2280, 480, 600)
+        layoutRow("CmdSupprim", B, 2220, 2280, 480, 600)
             .in("Fond")
             .hinted(
                 QStringLiteral("Suppression du fichier d'animation ou du fichier son sélectionné"))
             .showing(Pictogram::Trash)
             .disabled(),
-        spec("CmdOK", B, 5220, 60, 480, 480)
+        layoutRow("CmdOK", B, 5220, 60, 480, 480)
             .in("Fond")
             .hinted(QStringLiteral("OK"))
             .showing(Pictogram::Ok),
-        spec("CmdAnnul", B, 5820, 60, 480, 480)
+        layoutRow("CmdAnnul", B, 5820, 60, 480, 480)
             .in("Fond")
             .hinted(QStringLiteral("Annuler"))
             .showing(Pictogram::Cancel),
-        spec("CmdPlay", B, 6420, 60, 480, 480)
+        layoutRow("CmdPlay", B, 6420, 60, 480, 480)
             .in("Fond")
             .hinted(QStringLiteral("Jouer l'animation (ou le son)à l'ouverture du fichier"))
             .showing(Pictogram::Play),
-        spec("CmdStop", B, 7080, 60, 480, 480)
+        layoutRow("CmdStop", B, 7080, 60, 480, 480)
             .in("Fond")
             .hinted(QStringLiteral("Ne pas jouer l'animation (ou le son)à l'ouverture du fichier"))
             .showing(Pictogram::Stop),
-        spec("FondAnim", P, 5220, 600, 2355, 2295).in("Fond").gradient(FinDegrade, DebDegrade),
+        layoutRow("FondAnim", P, 5220, 600, 2355, 2295).in("Fond").gradient(FinDegrade, DebDegrade),
     };
 }
 

@@ -17,17 +17,17 @@ QList<ControlSpec> settingsTable()
 {
     using K = ControlKind;
     return {
-        spec("FondRéglages2", K::Panel, 0, 2820, 1755, 2220).hidden(),
-        spec("VSVit", K::VScrollBar, 270, 570, 495, 1335).in("FondRéglages2"),
-        spec("VitText", K::Panel, 240, 60, 555, 375).in("FondRéglages2").titled("100"),
+        layoutRow("FondRéglages2", K::Panel, 0, 2820, 1755, 2220).hidden(),
+        layoutRow("VSVit", K::VScrollBar, 270, 570, 495, 1335).in("FondRéglages2"),
+        layoutRow("VitText", K::Panel, 240, 60, 555, 375).in("FondRéglages2").titled("100"),
         strip("Forme5", 0, 315, 8460, 315),
-        spec("CmdOKZoom", K::Button, 120, 1710, 495, 480)
+        layoutRow("CmdOKZoom", K::Button, 120, 1710, 495, 480)
             .in("FondRéglages2")
             .hinted(QStringLiteral("Prend en compte les réglages"))
             .showing(Pictogram::Ok),
-        spec("LblChangerCoul", K::Label, 1740, 420, 1320, 240).titled("[COULEURS]"),
-        spec("Line1", K::Line, 300, 600, 2835, 0),
-        spec("VSZoom", K::HScrollBar, 330, 1290, 795, 315),
+        layoutRow("LblChangerCoul", K::Label, 1740, 420, 1320, 240).titled("[COULEURS]"),
+        layoutRow("Line1", K::Line, 300, 600, 2835, 0),
+        layoutRow("VSZoom", K::HScrollBar, 330, 1290, 795, 315),
     };
 }
 
@@ -123,7 +123,7 @@ private slots:
     void missingContainerFallsBackToTheWindow()
     {
         Form form(QStringLiteral("FenMCI"));
-        form.build({spec("CmdOK", ControlKind::Button, 5220, 60, 480, 480).in("Absent")});
+        form.build({layoutRow("CmdOK", ControlKind::Button, 5220, 60, 480, 480).in("Absent")});
         QWidget *ok = form.control(QStringLiteral("CmdOK"));
         QVERIFY(ok);
         QCOMPARE(ok->parentWidget(), &form);

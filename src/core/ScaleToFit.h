@@ -6,15 +6,15 @@
 
 // A picture drawn as large as an area allows with its proportions kept, centred in it: full
 // screen playing and the two FLC/FLI companions draw this way.
-inline QRect aspectFit(const QSize &picture, const QRect &area)
+inline QRect scaledToFit(const QSize &picture, const QRect &area)
 {
     QRect target(QPoint(0, 0), picture.scaled(area.size(), Qt::KeepAspectRatio));
     target.moveCenter(area.center());
     return target;
 }
 
-inline void paintAspectFit(QPainter &painter, const QImage &picture, const QRect &area)
+inline void paintScaledToFit(QPainter &painter, const QImage &picture, const QRect &area)
 {
     if (!picture.isNull())
-        painter.drawImage(aspectFit(picture.size(), area), picture);
+        painter.drawImage(scaledToFit(picture.size(), area), picture);
 }
