@@ -2,6 +2,7 @@
 // 20 s at the same time: frames each one renders and paints against the frames the file holds,
 // the process CPU time and its peak memory. Baseline, in the same run: ffmpeg decoding the same
 // six files to nothing, one after the other, as user + system CPU time of those processes.
+#include "BenchSupport.h"
 #include "MediaFactory.h"
 #include "media/MediaWindow.h"
 
@@ -45,16 +46,6 @@ protected:
     }
 };
 
-double cpuSeconds(int who)
-{
-    rusage usage{};
-    getrusage(who, &usage);
-    auto seconds = [](const timeval &t) {
-        return double(t.tv_sec) + t.tv_usec / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 QByteArray statusLine(const char *key)
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -91,14 +82,10 @@ QString makeFile(kvtest::MediaFactory &factory, int index)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::choosePlatform();
     QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    if (!kvtest::MediaFactory::ffmpegAvailable()) {
-        std::puts("ffmpeg is missing: nothing to measure");
+    if (!bench::ready())
         return 1;
-    }
 
     kvtest::MediaFactory factory;
     std::array<QString, Windows> files;
@@ -140,7 +127,7 @@ int main(int argc, char **argv)
         rendered[i] = 0;
         windows[i]->painted = 0;
     }
-    const double cpuBefore = cpuSeconds(RUSAGE_SELF);
+    const double cpuBefore = bench::cpuSeconds(RUSAGE_SELF);
     QElapsedTimer clock;
     clock.start();
     for (CountingWindow *window : windows)
@@ -163,21 +150,14 @@ int main(int argc, char **argv)
     if (anyPlaying())
         loop.exec();
     const qint64 playedMs = clock.elapsed();
-    const double cpu = cpuSeconds(RUSAGE_SELF) - cpuBefore;
+    const double cpu = bench::cpuSeconds(RUSAGE_SELF) - cpuBefore;
     const QByteArray memoryPeak = statusLine("VmHWM:");
 
     // Decode-only baseline: the children's time, counted once each has been waited for.
-    const double childrenBefore = cpuSeconds(RUSAGE_CHILDREN);
     QElapsedTimer decodeClock;
     decodeClock.start();
-    for (const QString &file : files) {
-        QProcess ffmpeg;
-        ffmpeg.start(QStringLiteral("ffmpeg"),
-                     {"-nostdin", "-v", "error", "-i", file, "-f", "null", "-"});
-        ffmpeg.waitForFinished(120000);
-    }
+    const double baseline = bench::decodeOnlyCpu({files.begin(), files.end()});
     const qint64 decodeMs = decodeClock.elapsed();
-    const double baseline = cpuSeconds(RUSAGE_CHILDREN) - childrenBefore;
 
     const int expected = Seconds * Fps - 1; // the first picture is shown at open
     std::printf("platform %s; %d windows, %dx%d MPEG-1 at %d frames/s, %d s each\n",

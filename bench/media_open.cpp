@@ -2,6 +2,7 @@
 // notification, and to the first painted picture, for a Cinepak AVI, an MPEG-1 file and an FLC
 // animation made at run time. Baseline, in the same run: ffmpeg reading each file to its first
 // decoded frame, whole process included. Run it offscreen and under xvfb-run -a.
+#include "BenchSupport.h"
 #include "FlicWriter.h"
 #include "MediaFactory.h"
 #include "media/MediaWindow.h"
@@ -121,14 +122,10 @@ void printRow(const char *name, const Figures &changed, const Figures &painted,
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::choosePlatform();
     QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    if (!kvtest::MediaFactory::ffmpegAvailable()) {
-        std::puts("ffmpeg is missing: nothing to measure");
+    if (!bench::ready())
         return 1;
-    }
 
     kvtest::MediaFactory factory;
     using Format = kvtest::MediaFactory::Format;

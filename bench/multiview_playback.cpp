@@ -5,6 +5,7 @@
 // the process CPU time and its peak memory. Baseline, in the same run:
 // ffmpeg decoding the same files to nothing, one after the other (CPU time of those processes).
 // Targets: no dropped picture, CPU at most twice the baseline, peak memory under 250 MB.
+#include "BenchSupport.h"
 #include "MediaFactory.h"
 #include "app/AppContext.h"
 #include "app/LoadedWindows.h"
@@ -47,28 +48,6 @@ constexpr long PeakTargetKb = 250 * 1024;
 constexpr const char *Patterns[MultiviewPane::Count] = {
     "testsrc", "testsrc2", "smptebars", "rgbtestsrc", "life=mold=10:ratio=0.2", "cellauto=rule=110",
 };
-
-double cpuSeconds(int who)
-{
-    rusage usage{};
-    getrusage(who, &usage);
-    auto seconds = [](const timeval &t) {
-        return double(t.tv_sec) + t.tv_usec / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-long peakKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).simplified().split(' ').value(0).toLong();
-    }
-    return -1;
-}
 
 // Starts the peak memory afresh, so each run shows its own.
 bool resetPeak()
@@ -226,7 +205,7 @@ Run playPanes(AppContext &context, const std::array<QString, MultiviewPane::Coun
                 loop.quit();
         });
     }
-    const double cpuBefore = cpuSeconds(RUSAGE_SELF);
+    const double cpuBefore = bench::cpuSeconds(RUSAGE_SELF);
     QElapsedTimer clock;
     clock.start();
     for (int k = 1; k <= panes; ++k) {
@@ -237,8 +216,8 @@ Run playPanes(AppContext &context, const std::array<QString, MultiviewPane::Coun
     if (anyPlaying())
         loop.exec(); // sleeps between events: the CPU time is the playing's alone
     run.playedMs = clock.elapsed();
-    run.cpu = cpuSeconds(RUSAGE_SELF) - cpuBefore;
-    run.peak = peakKb();
+    run.cpu = bench::cpuSeconds(RUSAGE_SELF) - cpuBefore;
+    run.peak = bench::peakKb();
     // The last pictures' paints are still queued when the last pane reports its stop.
     wait(300);
     for (int k = 1; k <= panes; ++k)
@@ -249,30 +228,14 @@ Run playPanes(AppContext &context, const std::array<QString, MultiviewPane::Coun
     return run;
 }
 
-double decodeBaseline(const std::array<QString, MultiviewPane::Count> &files, int panes)
-{
-    const double before = cpuSeconds(RUSAGE_CHILDREN);
-    for (int i = 0; i < panes; ++i) {
-        QProcess ffmpeg;
-        ffmpeg.start(QStringLiteral("ffmpeg"),
-                     {"-nostdin", "-v", "error", "-i", files[i], "-f", "null", "-"});
-        ffmpeg.waitForFinished(120000);
-    }
-    return cpuSeconds(RUSAGE_CHILDREN) - before;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::choosePlatform();
     QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    if (!kvtest::MediaFactory::ffmpegAvailable()) {
-        std::puts("ffmpeg is missing: nothing to measure");
+    if (!bench::ready())
         return 1;
-    }
     kvtest::MediaFactory factory;
     std::array<QString, MultiviewPane::Count> files;
     for (int i = 0; i < MultiviewPane::Count; ++i) {
@@ -305,7 +268,10 @@ int main(int argc, char **argv)
     for (const int panes : paneCounts) {
         const bool peakReset = resetPeak();
         const Run run = playPanes(context, files, panes);
-        const double baseline = decodeBaseline(files, panes);
+        QStringList decoded;
+        for (int i = 0; i < panes; ++i)
+            decoded << files[i];
+        const double baseline = bench::decodeOnlyCpu(decoded);
         const double ratio = baseline > 0 ? run.cpu / baseline : 0.0;
         std::printf("\n%d pane(s), played %.2f s\n", panes, run.playedMs / 1e3);
         std::printf("  %-5s %-24s %9s %9s %8s %8s\n", "pane", "pattern", "pictures", "rendered",
